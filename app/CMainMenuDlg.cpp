@@ -1,0 +1,60 @@
+#include "app/CMainMenuDlg.h"
+
+#include "platform/framework/CWinApp.h"
+#include "platform/shell/NavigationBar.h"
+#include "res/resource.h"
+
+BEGIN_MESSAGE_MAP(CMainMenuDlg, CDialog)
+    ON_BN_CLICKED(IDC_BTN_BASICINFO, OnBasicInfo)
+    ON_BN_CLICKED(IDC_BTN_PLAN, OnPlan)
+    ON_BN_CLICKED(IDC_BTN_SHOPPING, OnShopping)
+    ON_BN_CLICKED(IDC_BTN_SEARCH, OnSearch)
+    ON_BN_CLICKED(IDC_BTN_STATS, OnStats)
+    ON_BN_CLICKED(IDC_BTN_EXIT, OnExit)
+END_MESSAGE_MAP()
+
+CMainMenuDlg::CMainMenuDlg(CWnd* pParent) : CDialog(IDD_MAINMENU, pParent) {
+    m_hIcon = AfxGetApp() ? AfxGetApp()->LoadIcon(IDR_MAINFRAME) : nullptr;
+}
+
+BOOL CMainMenuDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    CenterWindow(nullptr);
+    SHSetNavBarText(GetSafeHwnd(), _T("Cartavel"));
+
+    // Each button shows the image named by its caption and the letter U.
+    struct Binding {
+        int id;
+        CBitmapButton& button;
+    };
+    Binding bindings[] = {
+        {IDC_BTN_BASICINFO, m_btnBasicInfo}, {IDC_BTN_PLAN, m_btnPlan},   {IDC_BTN_SHOPPING, m_btnShopping},
+        {IDC_BTN_SEARCH, m_btnSearch},       {IDC_BTN_STATS, m_btnStats}, {IDC_BTN_EXIT, m_btnExit},
+    };
+    for (Binding& b : bindings) {
+        b.button.SubclassDlgItem(b.id, this);
+        CString caption;
+        b.button.GetWindowText(caption);
+        b.button.LoadBitmaps(caption + _T("U"));
+        b.button.SizeToContent();
+    }
+    return TRUE;
+}
+
+// The function dialogs come with their own work; until then their buttons
+// do nothing.
+void CMainMenuDlg::OnBasicInfo() {}
+
+void CMainMenuDlg::OnPlan() {}
+
+void CMainMenuDlg::OnShopping() {}
+
+void CMainMenuDlg::OnSearch() {}
+
+void CMainMenuDlg::OnStats() {}
+
+void CMainMenuDlg::OnExit() {
+    CDialog::OnOK();
+}

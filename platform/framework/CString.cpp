@@ -1,0 +1,272 @@
+#include "platform/framework/CString.h"
+
+#include <climits>
+#include <cstdio>
+
+namespace {
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+void AppendUtf16(std::u16string& out, char32_t cp) {
+    if (cp < 0x10000) {
+        out += static_cast<char16_t>(cp);
+    } else {
+        cp -= 0x10000;
+        out += static_cast<char16_t>(0xD800 + (cp >> 10));
+        out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    }
+}
+
+// One conversion of a format text, as read from "%-08.2hd".
+struct Conversion {
+    std::string flags;
+    int width = -1;
+    int precision = -1;
+    bool isShort = false;
+    char type = 0;
+};
+
+// Reads the conversion after a '%' at format[pos]; pos ends after it.
+Conversion ReadConversion(const char16_t* format, size_t& pos) {
+    Conversion c;
+    while (format[pos] == u'-' || format[pos] == u'0' || format[pos] == u'+' ||
+           format[pos] == u' ' || format[pos] == u'#') {
+        c.flags += static_cast<char>(format[pos++]);
+    }
+    if (format[pos] >= u'0' && format[pos] <= u'9') {
+        c.width = 0;
+        while (format[pos] >= u'0' && format[pos] <= u'9') c.width = c.width * 10 + (format[pos++] - u'0');
+    }
+    if (format[pos] == u'.') {
+        ++pos;
+        c.precision = 0;
+        while (format[pos] >= u'0' && format[pos] <= u'9') c.precision = c.precision * 10 + (format[pos++] - u'0');
+    }
+    while (format[pos] == u'h' || format[pos] == u'l') {
+        if (format[pos] == u'h') c.isShort = true;
+        ++pos;
+    }
+    if (format[pos] != 0) c.type = static_cast<char>(format[pos++]);
+    return c;
+}
+
+std::string NarrowSpec(const Conversion& c, const char* length, char type) {
+    std::string spec = "%" + c.flags;
+    if (c.width >= 0) spec += std::to_string(c.width);
+    if (c.precision >= 0) spec += "." + std::to_string(c.precision);
+    return spec + length + type;
+}
+
+std::u16string Widen(const char* ascii) {
+    std::u16string out;
+    for (; *ascii; ++ascii) out += static_cast<char16_t>(static_cast<unsigned char>(*ascii));
+    return out;
+}
+
+std::u16string FormatInteger(const Conversion& c, long long value) {
+    char buffer[128];
+    if (c.type == 'd' || c.type == 'i') {
+        long long v = c.isShort ? static_cast<short>(value) : static_cast<int>(value);
+        std::snprintf(buffer, sizeof buffer, NarrowSpec(c, "ll", 'd').c_str(), v);
+    } else {
+        unsigned long long v = c.isShort ? static_cast<unsigned short>(value)
+                                         : static_cast<unsigned int>(value);
+        std::snprintf(buffer, sizeof buffer, NarrowSpec(c, "ll", c.type).c_str(), v);
+    }
+    return Widen(buffer);
+}
+
+std::u16string FormatReal(const Conversion& c, double value) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, NarrowSpec(c, "", c.type).c_str(), value);
+    return Widen(buffer);
+}
+
+std::u16string FormatText(const Conversion& c, std::u16string_view text) {
+    if (c.precision >= 0 && text.size() > static_cast<size_t>(c.precision)) text = text.substr(0, c.precision);
+    std::u16string out(text);
+    if (c.width > static_cast<int>(out.size())) {
+        std::u16string pad(c.width - out.size(), u' ');
+        out = c.flags.find('-') != std::string::npos ? out + pad : pad + out;
+    }
+    return out;
+}
+
+std::u16string FormatOne(const Conversion& c, const FormatArg& arg) {
+    using Kind = FormatArg::Kind;
+    switch (c.type) {
+    case 'd': case 'i': case 'u': case 'x': case 'X': case 'o':
+        if (arg.kind == Kind::Integer) return FormatInteger(c, arg.integer);
+        if (arg.kind == Kind::Real) return FormatInteger(c, static_cast<long long>(arg.real));
+        break;
+    case 'f': case 'e': case 'E': case 'g': case 'G':
+        if (arg.kind == Kind::Real) return FormatReal(c, arg.real);
+        if (arg.kind == Kind::Integer) return FormatReal(c, static_cast<double>(arg.integer));
+        break;
+    case 's':
+        if (arg.kind == Kind::Text) return FormatText(c, arg.text);
+        break;
+    case 'c':
+        if (arg.kind == Kind::Integer) {
+            std::u16string one;
+            AppendUtf16(one, static_cast<char32_t>(arg.integer));
+            return FormatText(c, one);
+        }
+        break;
+    default:
+        break;
+    }
+    return u"<?>";
+}
+
+} // namespace
+
+CString CString::FromUtf8(std::string_view utf8) {
+    std::u16string out;
+    size_t i = 0;
+    while (i < utf8.size()) {
+        unsigned char lead = static_cast<unsigned char>(utf8[i]);
+        int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
+        bool ok = extra >= 0 && i + extra < utf8.size();
+        char32_t cp = ok ? (extra == 0 ? lead : lead & (0x3F >> extra)) : 0;
+        for (int k = 1; ok && k <= extra; ++k) {
+            unsigned char cont = static_cast<unsigned char>(utf8[i + k]);
+            ok = (cont & 0xC0) == 0x80;
+            cp = (cp << 6) | (cont & 0x3F);
+        }
+        if (!ok) {
+            out += u'\uFFFD';
+            ++i;
+            continue;
+        }
+        AppendUtf16(out, cp);
+        i += extra + 1;
+    }
+    return CString(std::move(out));
+}
+
+std::string CString::ToUtf8() const {
+    std::string out;
+    for (size_t i = 0; i < m_text.size(); ++i) {
+        char32_t cp = m_text[i];
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < m_text.size() && m_text[i + 1] >= 0xDC00 &&
+            m_text[i + 1] < 0xE000) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (m_text[++i] - 0xDC00);
+        } else if (cp >= 0xD800 && cp < 0xE000) {
+            cp = 0xFFFD;
+        }
+        AppendUtf8(out, cp);
+    }
+    return out;
+}
+
+CString CString::Left(int count) const {
+    if (count <= 0) return CString();
+    return CString(m_text.substr(0, static_cast<size_t>(count)));
+}
+
+CString CString::Right(int count) const {
+    if (count <= 0) return CString();
+    if (static_cast<size_t>(count) >= m_text.size()) return *this;
+    return CString(m_text.substr(m_text.size() - count));
+}
+
+CString CString::Mid(int first) const {
+    if (first < 0) first = 0;
+    if (static_cast<size_t>(first) >= m_text.size()) return CString();
+    return CString(m_text.substr(first));
+}
+
+CString CString::Mid(int first, int count) const {
+    if (first < 0) first = 0;
+    if (count <= 0 || static_cast<size_t>(first) >= m_text.size()) return CString();
+    return CString(m_text.substr(first, count));
+}
+
+int CString::Find(char16_t ch, int start) const {
+    if (start < 0) start = 0;
+    size_t at = m_text.find(ch, start);
+    return at == std::u16string::npos ? -1 : static_cast<int>(at);
+}
+
+int CString::Find(std::u16string_view sub, int start) const {
+    if (start < 0) start = 0;
+    size_t at = m_text.find(sub, start);
+    return at == std::u16string::npos ? -1 : static_cast<int>(at);
+}
+
+bool CString::IsWhiteSpace(char16_t ch) {
+    return ch == u' ' || (ch >= u'\t' && ch <= u'\r') || ch == u'\u3000';
+}
+
+CString& CString::TrimLeft() {
+    size_t first = 0;
+    while (first < m_text.size() && IsWhiteSpace(m_text[first])) ++first;
+    m_text.erase(0, first);
+    return *this;
+}
+
+CString& CString::TrimRight() {
+    size_t end = m_text.size();
+    while (end > 0 && IsWhiteSpace(m_text[end - 1])) --end;
+    m_text.erase(end);
+    return *this;
+}
+
+CString& CString::Trim() {
+    return TrimRight().TrimLeft();
+}
+
+std::u16string CString::FormatList(const char16_t* format, const FormatArg* args, size_t count) {
+    std::u16string out;
+    size_t next = 0;
+    for (size_t pos = 0; format && format[pos];) {
+        if (format[pos] != u'%') {
+            out += format[pos++];
+            continue;
+        }
+        ++pos;
+        if (format[pos] == u'%') {
+            out += u'%';
+            ++pos;
+            continue;
+        }
+        Conversion c = ReadConversion(format, pos);
+        out += next < count ? FormatOne(c, args[next]) : u"<?>";
+        ++next;
+    }
+    return out;
+}
+
+int _ttoi(const CString& text) {
+    const std::u16string& s = text.str();
+    size_t i = 0;
+    while (i < s.size() && CString::IsWhiteSpace(s[i])) ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) negative = s[i++] == u'-';
+    long long value = 0;
+    for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) {
+        value = value * 10 + (s[i] - u'0');
+        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}

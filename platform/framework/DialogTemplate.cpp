@@ -164,6 +164,10 @@ const DialogTemplate* DialogTemplate::Find(int id) {
     return (cache[id] = std::move(parsed)).get();
 }
 
+void DialogTemplate::Register(const DialogTemplate& dialogTemplate) {
+    Cache()[dialogTemplate.id] = std::make_unique<DialogTemplate>(dialogTemplate);
+}
+
 std::vector<int> DialogTemplate::AllIds() {
     std::vector<int> ids;
     for (const EmbeddedResource* r = g_embeddedResources; r->kind; ++r) {

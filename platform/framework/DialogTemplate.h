@@ -69,6 +69,8 @@ struct DialogTemplate {
     static const DialogTemplate* Find(int id);
     // Reads the text form; on a malformed line returns false and says why.
     static bool Parse(std::string_view text, DialogTemplate& out, std::string& error);
+    // Adds a template that is not in the resources (tests make their own).
+    static void Register(const DialogTemplate& dialogTemplate);
     // Every template the resources hold, in number order.
     static std::vector<int> AllIds();
 };

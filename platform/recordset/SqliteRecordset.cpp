@@ -1,0 +1,390 @@
+#include "platform/recordset/SqliteRecordset.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "platform/framework/CString.h"
+#include "platform/shell/DeviceFileSystem.h"
+
+namespace {
+
+GUID ParsedGuid(const char* text) {
+    GUID g;
+    GUID::Parse(text, g);
+    return g;
+}
+
+std::string Utf8(std::u16string_view text) { return CString(text).ToUtf8(); }
+
+long TypeCodeOfDeclared(const char* declared) {
+    if (!declared) return adVarWChar;
+    std::string d = declared;
+    std::transform(d.begin(), d.end(), d.begin(), [](unsigned char c) { return std::toupper(c); });
+    if (d.find("INT") != std::string::npos) return adInteger;
+    if (d.find("REAL") != std::string::npos || d.find("FLOA") != std::string::npos ||
+        d.find("DOUB") != std::string::npos) {
+        return adDouble;
+    }
+    return adVarWChar;
+}
+
+bool OnlyBlankOrSemicolons(const char* tail) {
+    for (; tail && *tail; ++tail) {
+        if (!std::isspace(static_cast<unsigned char>(*tail)) && *tail != ';') return false;
+    }
+    return true;
+}
+
+bool SameNoCase(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char16_t x = a[i] >= u'A' && a[i] <= u'Z' ? a[i] + 32 : a[i];
+        char16_t y = b[i] >= u'A' && b[i] <= u'Z' ? b[i] + 32 : b[i];
+        if (x != y) return false;
+    }
+    return true;
+}
+
+std::string QuotedName(const std::string& name) {
+    std::string out = "\"";
+    for (char c : name) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+} // namespace
+
+const CLSID CLSID_Recordset = ParsedGuid("{113033F8-F682-11D2-BB62-00C04F680ACC}");
+const IID IID_IRecordset = ParsedGuid("{113033F6-F682-11D2-BB62-00C04F680ACC}");
+const IID IID_IFields = ParsedGuid("{7D1E2A01-3C55-4B8E-9A60-5E3C1F0B2A11}");
+const IID IID_IField = ParsedGuid("{7D1E2A02-3C55-4B8E-9A60-5E3C1F0B2A11}");
+
+SqliteRecordset::SqliteRecordset() : m_fields(*this) {}
+
+SqliteRecordset::~SqliteRecordset() {
+    Finish();
+    if (m_db) sqlite3_close(m_db);
+}
+
+HRESULT SqliteRecordset::Create(REFIID riid, void** ppv) {
+    auto* object = new SqliteRecordset();
+    HRESULT hr = object->QueryInterface(riid, ppv);
+    object->Release();
+    return hr;
+}
+
+void SqliteRecordset::Register() {
+    ClassRegistry::Register(CLSID_Recordset, &SqliteRecordset::Create);
+}
+
+HRESULT SqliteRecordset::QueryInterface(REFIID riid, void** ppv) {
+    if (!ppv) return E_POINTER;
+    if (riid == IID_IRecordset || riid == IID_IUnknown) {
+        *ppv = static_cast<IRecordset*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG SqliteRecordset::AddRef() {
+    return ++m_refs;
+}
+
+ULONG SqliteRecordset::Release() {
+    ULONG left = --m_refs;
+    if (left == 0) delete this;
+    return left;
+}
+
+HRESULT SqliteRecordset::Fail(const std::string& why) {
+    m_lastError = why;
+    return E_FAIL;
+}
+
+HRESULT SqliteRecordset::OpenDatabase(const std::u16string& devicePath) {
+    if (m_db && devicePath == m_dbPath) return S_OK;
+    if (m_db) sqlite3_close(m_db);
+    m_db = nullptr;
+    std::string host = DeviceFileSystem::HostPath(devicePath).string();
+    // Read-write, never create: a missing file is a failure, not a new database.
+    if (sqlite3_open_v2(host.c_str(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        std::string why = m_db ? sqlite3_errmsg(m_db) : "cannot open";
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        return Fail("database " + host + ": " + why);
+    }
+    sqlite3_busy_timeout(m_db, 2000);
+    m_dbPath = devicePath;
+    return S_OK;
+}
+
+HRESULT SqliteRecordset::Prepare(const std::string& sql) {
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &m_stmt, &tail) != SQLITE_OK) {
+        m_stmt = nullptr;
+        return Fail(sqlite3_errmsg(m_db));
+    }
+    if (!m_stmt) return Fail("the statement is empty");
+    if (!OnlyBlankOrSemicolons(tail)) {
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        return Fail("the text holds more than one statement");
+    }
+    return S_OK;
+}
+
+HRESULT SqliteRecordset::Open(const VARIANT& source, const VARIANT& connection, long, long, long) {
+    Close();
+    if (source.vt != VT_BSTR || connection.vt != VT_BSTR || !source.bstrVal || !connection.bstrVal) {
+        return Fail("source and connection must be texts");
+    }
+    HRESULT hr = OpenDatabase(std::u16string(connection.bstrVal, SysStringLen(connection.bstrVal)));
+    if (FAILED(hr)) return hr;
+    std::string sql = Utf8(std::u16string_view(source.bstrVal, SysStringLen(source.bstrVal)));
+    size_t first = sql.find_first_not_of(" \t\r\n");
+    bool isSelect = first != std::string::npos && sql.size() > first + 6 &&
+                    sqlite3_strnicmp(sql.c_str() + first, "select", 6) == 0 &&
+                    std::isspace(static_cast<unsigned char>(sql[first + 6]));
+    m_offset = 0;
+    if (isSelect) {
+        // Ask for the rowid too, so the rows can be written; a statement that
+        // cannot have one (a join, say) stays read-only.
+        std::string withRowid = sql.substr(0, first + 6) + " _rowid_," + sql.substr(first + 6);
+        if (SUCCEEDED(Prepare(withRowid)) && sqlite3_column_count(m_stmt) > 1) {
+            m_offset = 1;
+        } else {
+            if (m_stmt) sqlite3_finalize(m_stmt);
+            m_stmt = nullptr;
+        }
+    }
+    if (!m_stmt) {
+        hr = Prepare(sql);
+        if (FAILED(hr)) return hr;
+    }
+    ReadColumns();
+    m_isOpen = true;
+    hr = Step();
+    if (FAILED(hr)) {
+        Finish();
+        return hr;
+    }
+    return S_OK;
+}
+
+void SqliteRecordset::ReadColumns() {
+    m_columns.clear();
+    m_fieldObjects.clear();
+    int count = sqlite3_column_count(m_stmt);
+    for (int i = m_offset; i < count; ++i) {
+        Column c;
+        const void* name = sqlite3_column_name16(m_stmt, i);
+        c.name = name ? std::u16string(static_cast<const char16_t*>(name)) : std::u16string();
+        c.type = TypeCodeOfDeclared(sqlite3_column_decltype(m_stmt, i));
+        const char* table = sqlite3_column_table_name(m_stmt, i);
+        const char* origin = sqlite3_column_origin_name(m_stmt, i);
+        c.table = table ? table : "";
+        c.origin = origin ? origin : "";
+        m_columns.push_back(c);
+        m_fieldObjects.push_back(std::make_unique<SqliteField>(*this, i - m_offset));
+    }
+}
+
+HRESULT SqliteRecordset::Step() {
+    if (m_materialised) {
+        m_eof = ++m_rowIndex >= m_rows.size();
+        return S_OK;
+    }
+    int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW) {
+        m_eof = false;
+        return S_OK;
+    }
+    m_eof = true;
+    if (rc == SQLITE_DONE) return S_OK;
+    return Fail(sqlite3_errmsg(m_db));
+}
+
+SqliteRecordset::Row SqliteRecordset::CurrentRowFromStatement() const {
+    Row row;
+    row.rowid = m_offset ? sqlite3_column_int64(m_stmt, 0) : 0;
+    for (size_t c = 0; c < m_columns.size(); ++c) {
+        int i = static_cast<int>(c) + m_offset;
+        StoredValue v;
+        switch (sqlite3_column_type(m_stmt, i)) {
+        case SQLITE_INTEGER: v.kind = StoredValue::Kind::Integer; v.integer = sqlite3_column_int64(m_stmt, i); break;
+        case SQLITE_FLOAT: v.kind = StoredValue::Kind::Real; v.real = sqlite3_column_double(m_stmt, i); break;
+        case SQLITE_TEXT: {
+            auto* text = static_cast<const char16_t*>(sqlite3_column_text16(m_stmt, i));
+            int bytes = sqlite3_column_bytes16(m_stmt, i);
+            v.kind = StoredValue::Kind::Text;
+            v.text.assign(text ? text : u"", static_cast<size_t>(bytes) / 2);
+            break;
+        }
+        default: break;
+        }
+        row.values.push_back(std::move(v));
+    }
+    return row;
+}
+
+HRESULT SqliteRecordset::Materialise() {
+    if (m_materialised) return S_OK;
+    m_rows.clear();
+    while (!m_eof) {
+        m_rows.push_back(CurrentRowFromStatement());
+        HRESULT hr = Step();
+        if (FAILED(hr)) return hr;
+    }
+    sqlite3_finalize(m_stmt);
+    m_stmt = nullptr;
+    m_materialised = true;
+    m_rowIndex = 0;
+    m_eof = m_rows.empty();
+    return S_OK;
+}
+
+int SqliteRecordset::ColumnByName(std::u16string_view name) const {
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (SameNoCase(m_columns[i].name, name)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+long SqliteRecordset::ColumnType(int column) const {
+    return m_columns.at(column).type;
+}
+
+const std::u16string& SqliteRecordset::ColumnName(int column) const {
+    return m_columns.at(column).name;
+}
+
+HRESULT SqliteRecordset::ReadValue(int column, VARIANT* out) const {
+    if (!out) return E_POINTER;
+    if (!m_isOpen || m_eof || column < 0 || column >= ColumnCount()) return E_FAIL;
+    for (const auto& [pendingColumn, value] : m_pending) {
+        if (pendingColumn == column) return value.ToVariant(out);
+    }
+    if (m_materialised) return m_rows[m_rowIndex].values[column].ToVariant(out);
+    int i = column + m_offset;
+    VariantInit(out);
+    switch (sqlite3_column_type(m_stmt, i)) {
+    case SQLITE_INTEGER: {
+        StoredValue v;
+        v.kind = StoredValue::Kind::Integer;
+        v.integer = sqlite3_column_int64(m_stmt, i);
+        return v.ToVariant(out);
+    }
+    case SQLITE_FLOAT: out->vt = VT_R8; out->dblVal = sqlite3_column_double(m_stmt, i); return S_OK;
+    case SQLITE_TEXT: {
+        auto* text = static_cast<const char16_t*>(sqlite3_column_text16(m_stmt, i));
+        int bytes = sqlite3_column_bytes16(m_stmt, i);
+        out->vt = VT_BSTR;
+        out->bstrVal = SysAllocStringLen(text, static_cast<unsigned>(bytes / 2));
+        return out->bstrVal ? S_OK : E_OUTOFMEMORY;
+    }
+    default: out->vt = VT_NULL; return S_OK;
+    }
+}
+
+HRESULT SqliteRecordset::WriteValue(int column, const VARIANT& value) {
+    if (!m_isOpen || m_eof || column < 0 || column >= ColumnCount()) return Fail("no row to write");
+    if (!m_offset || m_columns[column].table.empty() || m_columns[column].origin.empty()) {
+        return Fail("this field cannot be written");
+    }
+    StoredValue stored;
+    HRESULT hr = StoredValue::FromVariant(value, stored);
+    if (FAILED(hr)) return hr;
+    hr = Materialise();
+    if (FAILED(hr)) return hr;
+    for (auto& [pendingColumn, pendingValue] : m_pending) {
+        if (pendingColumn == column) {
+            pendingValue = stored;
+            return S_OK;
+        }
+    }
+    m_pending.emplace_back(column, std::move(stored));
+    return S_OK;
+}
+
+HRESULT SqliteRecordset::WritePendingRow() {
+    if (m_pending.empty()) return S_OK;
+    auto pending = std::move(m_pending);
+    m_pending.clear();
+    const std::string& table = m_columns[pending.front().first].table;
+    std::string sql = "UPDATE " + QuotedName(table) + " SET ";
+    for (size_t i = 0; i < pending.size(); ++i) {
+        if (m_columns[pending[i].first].table != table) return Fail("one row's fields lie in two tables");
+        sql += (i ? "," : "") + QuotedName(m_columns[pending[i].first].origin) + "=?";
+    }
+    sql += " WHERE _rowid_=?";
+    sqlite3_stmt* update = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &update, nullptr) != SQLITE_OK) return Fail(sqlite3_errmsg(m_db));
+    int n = 1;
+    for (const auto& [column, value] : pending) {
+        switch (value.kind) {
+        case StoredValue::Kind::Null: sqlite3_bind_null(update, n); break;
+        case StoredValue::Kind::Integer: sqlite3_bind_int64(update, n, value.integer); break;
+        case StoredValue::Kind::Real: sqlite3_bind_double(update, n, value.real); break;
+        case StoredValue::Kind::Text:
+            sqlite3_bind_text16(update, n, value.text.data(), static_cast<int>(value.text.size() * 2), SQLITE_TRANSIENT);
+            break;
+        }
+        ++n;
+    }
+    Row& row = m_rows[m_rowIndex];
+    sqlite3_bind_int64(update, n, row.rowid);
+    int rc = sqlite3_step(update);
+    sqlite3_finalize(update);
+    if (rc != SQLITE_DONE) return Fail(sqlite3_errmsg(m_db));
+    for (auto& [column, value] : pending) row.values[column] = std::move(value);
+    return S_OK;
+}
+
+HRESULT SqliteRecordset::get_EOF(VARIANT_BOOL* pEOF) {
+    if (!pEOF) return E_POINTER;
+    *pEOF = (!m_isOpen || m_eof) ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
+HRESULT SqliteRecordset::get_Fields(IFields** ppFields) {
+    if (!ppFields) return E_POINTER;
+    *ppFields = nullptr;
+    if (!m_isOpen) return Fail("the recordset is not open");
+    *ppFields = &m_fields;
+    m_fields.AddRef();
+    return S_OK;
+}
+
+HRESULT SqliteRecordset::MoveNext() {
+    if (!m_isOpen || m_eof) return Fail("no row to leave");
+    HRESULT written = WritePendingRow();
+    HRESULT stepped = Step();
+    return FAILED(written) ? written : stepped;
+}
+
+HRESULT SqliteRecordset::CancelUpdate() {
+    m_pending.clear();
+    return S_OK;
+}
+
+HRESULT SqliteRecordset::Close() {
+    HRESULT written = S_OK;
+    if (m_isOpen && !m_eof) written = WritePendingRow();
+    Finish();
+    return written;
+}
+
+void SqliteRecordset::Finish() {
+    if (m_stmt) sqlite3_finalize(m_stmt);
+    m_stmt = nullptr;
+    m_isOpen = false;
+    m_eof = true;
+    m_materialised = false;
+    m_rows.clear();
+    m_pending.clear();
+    m_rowIndex = 0;
+}

@@ -1,0 +1,95 @@
+#pragma once
+// The recordset component on SQLite. It opens the database file read-write
+// and never creates it. One statement per Open; a text with a second
+// statement is refused.
+//
+// A SELECT is read row by row from SQLite. So that its rows can be written,
+// the component asks SQLite for each row's rowid along with the select list
+// (where the statement allows that). When a field is first written, the rest
+// of the result is read into memory, so that no write ever changes a table
+// while SQLite is still walking it. A row's changed fields are written in one
+// UPDATE when the cursor leaves the row or the recordset is closed.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/recordset/RecordsetInterfaces.h"
+#include "platform/recordset/SqliteField.h"
+#include "platform/recordset/SqliteFields.h"
+#include "platform/recordset/StoredValue.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+class SqliteRecordset : public IRecordset {
+public:
+    static HRESULT Create(REFIID riid, void** ppv);
+    // Makes the component known to CoCreateInstance.
+    static void Register();
+
+    HRESULT QueryInterface(REFIID riid, void** ppv) override;
+    ULONG AddRef() override;
+    ULONG Release() override;
+
+    HRESULT Open(const VARIANT& source, const VARIANT& connection, long cursorType, long lockType,
+                 long options) override;
+    HRESULT get_EOF(VARIANT_BOOL* pEOF) override;
+    HRESULT get_Fields(IFields** ppFields) override;
+    HRESULT MoveNext() override;
+    HRESULT CancelUpdate() override;
+    HRESULT Close() override;
+
+    // For the field collection and its fields.
+    long ColumnCount() const { return static_cast<long>(m_columns.size()); }
+    int ColumnByName(std::u16string_view name) const;
+    HRESULT ReadValue(int column, VARIANT* out) const;
+    HRESULT WriteValue(int column, const VARIANT& value);
+    long ColumnType(int column) const;
+    const std::u16string& ColumnName(int column) const;
+    SqliteField* FieldObject(int column) { return m_fieldObjects[column].get(); }
+
+    // Why the last operation failed, for people reading a log.
+    const std::string& LastError() const { return m_lastError; }
+
+private:
+    struct Column {
+        std::u16string name;
+        long type = adVarWChar;
+        std::string table;
+        std::string origin;
+    };
+    struct Row {
+        std::int64_t rowid = 0;
+        std::vector<StoredValue> values;
+    };
+
+    SqliteRecordset();
+    ~SqliteRecordset();
+
+    HRESULT Fail(const std::string& why);
+    HRESULT OpenDatabase(const std::u16string& devicePath);
+    HRESULT Prepare(const std::string& sql);
+    void ReadColumns();
+    HRESULT Step();
+    Row CurrentRowFromStatement() const;
+    HRESULT Materialise();
+    HRESULT WritePendingRow();
+    void Finish();
+
+    ULONG m_refs = 1;
+    sqlite3* m_db = nullptr;
+    std::u16string m_dbPath;
+    sqlite3_stmt* m_stmt = nullptr;
+    int m_offset = 0;  // 1 when the rowid leads the select list
+    std::vector<Column> m_columns;
+    std::vector<std::unique_ptr<SqliteField>> m_fieldObjects;
+    SqliteFields m_fields;
+    bool m_isOpen = false;
+    bool m_eof = true;
+    bool m_materialised = false;
+    std::vector<Row> m_rows;
+    size_t m_rowIndex = 0;
+    std::vector<std::pair<int, StoredValue>> m_pending;
+    std::string m_lastError;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// The device's file system, kept in a folder of the host: the device root.
+// A device path such as \Program Files\Cartavel\Orvanemart.cdb names a file
+// below that root.
+
+#include <filesystem>
+#include <string_view>
+
+class DeviceFileSystem {
+public:
+    static void SetRoot(const std::filesystem::path& root);
+    // The root in use: the one set, or else the default.
+    static std::filesystem::path Root();
+    // The user's data folder: $XDG_DATA_HOME/cartavel, else ~/.local/share/cartavel.
+    static std::filesystem::path DefaultRoot();
+    // The host path of a device path (backslashes separate its folders).
+    static std::filesystem::path HostPath(std::u16string_view devicePath);
+};

@@ -158,7 +158,7 @@ void CDialog::CreateControls() {
 void CDialog::ReleaseControls() {
     for (CWnd* control : m_controls) {
         control->m_pPeer = nullptr;
-        control->m_pOwner = nullptr;
+        control->m_pOwnerDialog = nullptr;
         control->m_pTemplate = nullptr;
     }
     m_controls.clear();

@@ -8,7 +8,7 @@ END_MESSAGE_MAP()
 
 CWnd::~CWnd() {
     // A member control object that goes before its dialog has ended.
-    if (m_pOwner && m_pTemplate) m_pOwner->ForgetControl(this);
+    if (m_pOwnerDialog && m_pTemplate) m_pOwnerDialog->ForgetControl(this);
 }
 
 void CWnd::SetWindowText(LPCTSTR text) {
@@ -26,7 +26,7 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
 }
 
 CWnd* CWnd::GetParent() const {
-    return m_pOwner;
+    return m_pOwnerDialog;
 }
 
 CWnd* CWnd::GetDlgItem(int) const {
@@ -50,7 +50,7 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
 }
 
 void CWnd::SetFocus() {
-    if (m_pOwner && m_pTemplate) m_pOwner->MoveFocus(this);
+    if (m_pOwnerDialog && m_pTemplate) m_pOwnerDialog->MoveFocus(this);
 }
 
 void CWnd::Invalidate(BOOL) {
@@ -82,7 +82,7 @@ bool CWnd::TakesFocus() const {
 }
 
 void CWnd::AttachControl(CDialog& owner, const ControlTemplate& entry, CWnd* previous) {
-    m_pOwner = &owner;
+    m_pOwnerDialog = &owner;
     m_pTemplate = &entry;
     m_nID = entry.id;
     if (previous) {

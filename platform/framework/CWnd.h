@@ -46,7 +46,7 @@ public:
     const ControlTemplate* Template() const { return m_pTemplate; }
     ControlKind Kind() const { return m_pTemplate ? m_pTemplate->kind : ControlKind::Static; }
     bool HasStyle(unsigned style) const { return m_pTemplate && m_pTemplate->Has(style); }
-    CDialog* OwnerDialog() const { return m_pOwner; }
+    CDialog* OwnerDialog() const { return m_pOwnerDialog; }
     IControlPeer* Peer() const { return m_pPeer; }
     void SetPeer(IControlPeer* peer) { m_pPeer = peer; }
     // Whether a tap gives this control the focus.
@@ -65,7 +65,7 @@ protected:
     CString m_strText;
     bool m_bVisible = true;
     const ControlTemplate* m_pTemplate = nullptr;
-    CDialog* m_pOwner = nullptr;
+    CDialog* m_pOwnerDialog = nullptr;
     IControlPeer* m_pPeer = nullptr;
 
     friend class CDialog;

@@ -79,6 +79,11 @@ void SqliteRecordset::Register() {
     ClassRegistry::Register(CLSID_Recordset, &SqliteRecordset::Create);
 }
 
+namespace {
+// The component is in-process: it is known from the program's start on.
+const bool g_registered = (SqliteRecordset::Register(), true);
+} // namespace
+
 HRESULT SqliteRecordset::QueryInterface(REFIID riid, void** ppv) {
     if (!ppv) return E_POINTER;
     if (riid == IID_IRecordset || riid == IID_IUnknown) {

@@ -1,0 +1,245 @@
+#include "data/CDataLoader.h"
+
+#include "data/CUpdateStatement.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/framework/CComboBox.h"
+#include "platform/framework/CListCtrl.h"
+#include "platform/recordset/RecordsetInterfaces.h"
+
+namespace {
+
+// The recordset's Open arguments: keyset cursor, pessimistic lock, text command.
+constexpr long kCursorType = 2;
+constexpr long kLockType = 2;
+constexpr long kOptions = 1;
+
+// The variant kind a value text is written as, by the field's data type code.
+VARTYPE KindOfType(long typeCode) {
+    switch (typeCode) {
+    case adSmallInt: return VT_I2;
+    case adInteger: return VT_I4;
+    case adSingle: return VT_R4;
+    case adDouble: return VT_R8;
+    case adCurrency: return VT_CY;
+    case adDate: return VT_DATE;
+    case adBoolean: return VT_BOOL;
+    case adDecimal: return VT_DECIMAL;
+    case adUnsignedTinyInt: return VT_UI1;
+    default: return VT_BSTR;  // texts, and any other code, stay texts
+    }
+}
+
+CString TakeBstr(BSTR text) {
+    CString out(std::u16string_view(text ? text : u"", SysStringLen(text)));
+    SysFreeString(text);
+    return out;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CDataLoader, CWnd)
+END_MESSAGE_MAP()
+
+CDataLoader::CDataLoader(CWnd* pOwner, int nCtrlId) : m_pOwner(pOwner), m_nCtrlId(nCtrlId) {}
+
+CDataLoader::~CDataLoader() {
+    ReleaseField();
+    ReleaseFields();
+    if (m_pRecordset) m_pRecordset->Release();
+}
+
+BOOL CDataLoader::Open() {
+    if (FAILED(CoInitializeEx(nullptr, 0))) return FALSE;
+    if (FAILED(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_INPROC_SERVER, IID_IRecordset,
+                                reinterpret_cast<void**>(&m_pRecordset)))) {
+        m_pRecordset = nullptr;
+        return FALSE;
+    }
+    m_strDbPath = u"\\Program Files\\Cartavel\\Orvanemart.cdb";
+    return TRUE;
+}
+
+void CDataLoader::ReleaseField() {
+    if (m_pField) m_pField->Release();
+    m_pField = nullptr;
+}
+
+void CDataLoader::ReleaseFields() {
+    if (m_pFields) m_pFields->Release();
+    m_pFields = nullptr;
+}
+
+BOOL CDataLoader::RunStatement(const CString& strStatement) {
+    if (!m_pRecordset) return FALSE;
+    VARIANT source = MakeTextVariant(strStatement.str());
+    VARIANT connection = MakeTextVariant(m_strDbPath.str());
+    HRESULT hr = m_pRecordset->Open(source, connection, kCursorType, kLockType, kOptions);
+    VariantClear(&source);
+    VariantClear(&connection);
+    return SUCCEEDED(hr);
+}
+
+BOOL CDataLoader::FillControl(const CString& strStatement, const CString& strMode) {
+    if (!RunStatement(strStatement)) return FALSE;
+    const bool toCombo = strMode == CString(u"COMBO");
+    VARIANT_BOOL eof = VARIANT_FALSE;
+    while (SUCCEEDED(m_pRecordset->get_EOF(&eof)) && !eof) {
+        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) return FALSE;
+        long count = 0;
+        m_pFields->get_Count(&count);
+        for (long i = 0; i < count; ++i) {
+            VARIANT index = MakeI4Variant(i);
+            VARIANT value;
+            bool read = SUCCEEDED(m_pFields->get_Item(index, &m_pField)) && SUCCEEDED(m_pField->get_Value(&value));
+            ReleaseField();
+            if (!read) break;  // the rest of this row cannot be read either
+            CString text = FieldText(value);
+            VariantClear(&value);
+            if (toCombo) AddComboItem(text);
+            else SetCell(static_cast<int>(i), text);
+        }
+        ReleaseFields();
+        m_pRecordset->MoveNext();
+    }
+    m_pRecordset->Close();
+    if (CWnd* control = m_pOwner ? m_pOwner->GetDlgItem(m_nCtrlId) : nullptr) control->UpdateWindow();
+    return TRUE;
+}
+
+int CDataLoader::CountRows(const CString& strStatement) {
+    if (!RunStatement(strStatement)) return 0;
+    int count = 0;
+    VARIANT_BOOL eof = VARIANT_FALSE;
+    while (SUCCEEDED(m_pRecordset->get_EOF(&eof)) && !eof) {
+        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) return 0;
+        ReleaseFields();
+        m_pRecordset->MoveNext();
+        ++count;
+    }
+    m_pRecordset->Close();
+    return count;
+}
+
+BOOL CDataLoader::Execute(const CString& strStatement) {
+    if (!RunStatement(strStatement)) return FALSE;
+    m_pRecordset->Close();
+    return TRUE;
+}
+
+CString CDataLoader::FetchFirstRow(const CString& strStatement) {
+    CString result;
+    if (!RunStatement(strStatement)) return result;
+    VARIANT_BOOL eof = VARIANT_FALSE;
+    m_pRecordset->get_EOF(&eof);
+    if (eof) {
+        m_pRecordset->Close();
+        return result;
+    }
+    if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) return result;
+    long count = 0;
+    m_pFields->get_Count(&count);
+    for (long i = 0; i < count; ++i) {
+        VARIANT index = MakeI4Variant(i);
+        VARIANT value;
+        bool read = SUCCEEDED(m_pFields->get_Item(index, &m_pField)) && SUCCEEDED(m_pField->get_Value(&value));
+        ReleaseField();
+        if (!read) break;
+        result += FieldText(value);
+        result += kFieldEnd;
+        VariantClear(&value);
+    }
+    ReleaseFields();
+    m_pRecordset->MoveNext();
+    m_pRecordset->Close();
+    return result;
+}
+
+BOOL CDataLoader::ExecuteUpdate(const CString& strStatement) {
+    CUpdateStatement update;
+    if (!update.Parse(strStatement)) return FALSE;
+    if (!RunStatement(update.SelectText())) return FALSE;
+    VARIANT_BOOL eof = VARIANT_FALSE;
+    while (SUCCEEDED(m_pRecordset->get_EOF(&eof)) && !eof) {
+        if (!WriteRow(update)) {
+            // A value that cannot be stored ends the whole update: this row
+            // is left as it was, and no later row is touched.
+            m_pRecordset->CancelUpdate();
+            m_pRecordset->Close();
+            return FALSE;
+        }
+        // A row whose fields the database refuses (a check that fails) is a
+        // failed update, not a quiet one.
+        if (FAILED(m_pRecordset->MoveNext())) {
+            m_pRecordset->Close();
+            return FALSE;
+        }
+    }
+    return SUCCEEDED(m_pRecordset->Close());
+}
+
+BOOL CDataLoader::WriteRow(const CUpdateStatement& update) {
+    for (size_t i = 0; i < update.Names().size(); ++i) {
+        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) return FALSE;
+        VARIANT name = MakeTextVariant(update.Names()[i].str());
+        HRESULT hr = m_pFields->get_Item(name, &m_pField);
+        VariantClear(&name);
+        ReleaseFields();
+        if (FAILED(hr)) return FALSE;
+        long type = 0;
+        m_pField->get_Type(&type);
+        VARIANT value = MakeTextVariant(update.Values()[i].str());
+        hr = VariantChangeType(&value, &value, 0, KindOfType(type));
+        if (SUCCEEDED(hr)) hr = m_pField->put_Value(value);
+        VariantClear(&value);
+        ReleaseField();
+        if (FAILED(hr)) return FALSE;
+    }
+    return TRUE;
+}
+
+CString CDataLoader::FieldText(const VARIANT& value) {
+    CString text = u"<Unknown>";
+    BSTR formatted = nullptr;
+    switch (value.vt) {
+    case VT_EMPTY:
+    case VT_NULL: text = u"NULL"; break;
+    case VT_I2: text.Format(u"%hd", value.iVal); break;
+    case VT_I4: text.Format(u"%d", value.lVal); break;
+    case VT_R4: text.Format(u"%.2f", static_cast<double>(value.fltVal)); break;
+    case VT_R8: text.Format(u"%.2f", value.dblVal); break;
+    case VT_CY:
+        if (SUCCEEDED(VarFormatCurrency(&value, &formatted))) text = TakeBstr(formatted);
+        break;
+    case VT_DATE:
+        if (SUCCEEDED(VarFormatDateTime(&value, &formatted))) text = TakeBstr(formatted);
+        break;
+    case VT_BSTR: text = CString(std::u16string_view(value.bstrVal ? value.bstrVal : u"", SysStringLen(value.bstrVal))); break;
+    case VT_BOOL: return value.boolVal ? CString(u"TRUE") : CString(u"FALSE");
+    case VT_DECIMAL: {
+        VARIANT currency;
+        currency.vt = VT_CY;
+        if (SUCCEEDED(VarCyFromDec(&value.decVal, &currency.cyVal)) && SUCCEEDED(VarFormatCurrency(&currency, &formatted))) {
+            text = TakeBstr(formatted);
+        }
+        break;
+    }
+    case VT_UI1: text.Format(u"0x%02hX", value.bVal); break;
+    default: break;
+    }
+    if (value.vt & VT_ARRAY) text = u"Array of ";
+    if (value.vt & VT_BYREF) text += u"Pointer to ";
+    return text;
+}
+
+void CDataLoader::SetCell(int nColumn, const CString& strText) {
+    auto* list = dynamic_cast<CListCtrl*>(m_pOwner ? m_pOwner->GetDlgItem(m_nCtrlId) : nullptr);
+    if (!list) return;
+    int n = list->GetItemCount();
+    if (nColumn == 0) list->InsertItem(n, strText);
+    else list->SetItemText(n - 1, nColumn, strText);
+}
+
+void CDataLoader::AddComboItem(const CString& strText) {
+    auto* combo = dynamic_cast<CComboBox*>(m_pOwner ? m_pOwner->GetDlgItem(m_nCtrlId) : nullptr);
+    if (combo) combo->AddString(strText);
+}

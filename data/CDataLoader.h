@@ -1,0 +1,49 @@
+#pragma once
+// The one object through which the dialogs read and write the database. It
+// is bound to a dialog and one of its controls (a list view or a combo box),
+// opens the recordset component, and runs one statement per operation:
+// SELECT results go straight into the bound control.
+
+#include "platform/com/Variant.h"
+#include "platform/framework/CWnd.h"
+
+class IRecordset;
+class IFields;
+class IField;
+
+class CDataLoader : public CWnd {
+public:
+    CDataLoader(CWnd* pOwner, int nCtrlId);
+    ~CDataLoader() override;
+
+    BOOL Open();
+    // Mode "COMBO" fills the bound combo box; any other mode the list view.
+    BOOL FillControl(const CString& strStatement, const CString& strMode);
+    int CountRows(const CString& strStatement);
+    BOOL Execute(const CString& strStatement);
+    BOOL ExecuteUpdate(const CString& strStatement);
+    // The first row's field texts, each followed by U+001F.
+    CString FetchFirstRow(const CString& strStatement);
+
+    CString FieldText(const VARIANT& value);
+    void SetCell(int nColumn, const CString& strText);
+    void AddComboItem(const CString& strText);
+
+    static constexpr char16_t kFieldEnd = u'\x1F';
+
+protected:
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL RunStatement(const CString& strStatement);
+    BOOL WriteRow(const class CUpdateStatement& update);
+    void ReleaseField();
+    void ReleaseFields();
+
+    IRecordset* m_pRecordset = nullptr;
+    IFields* m_pFields = nullptr;
+    IField* m_pField = nullptr;
+    CWnd* m_pOwner;
+    int m_nCtrlId;
+    CString m_strDbPath;
+};

@@ -1,0 +1,142 @@
+// The UPDATE emulation: reading the statement, and writing its rows.
+
+#include "DatabaseFixture.h"
+
+#include "data/CStatementBuilder.h"
+#include "data/CUpdateStatement.h"
+#include "data/Statements.h"
+
+namespace {
+
+std::string Visible(const CString& text) {
+    std::string out = text.ToUtf8();
+    std::string shown;
+    for (char c : out) {
+        if (c == '\x1D') shown += "<GS>";
+        else if (c == '\x1F') shown += "<US>";
+        else shown += c;
+    }
+    return shown;
+}
+
+TEST(UpdateStatementText, NormalisesIntoTokensAndKeepsTheCondition) {
+    CString normal = CUpdateStatement::Normalise(u"UPDATE Unit_tbl SET UnitName='kg' WHERE UnitName='g'");
+    EXPECT_EQ(Visible(normal), "UPDATE<GS>Unit_tbl<GS>SET<GS>UnitName<US>kg<GS>WHERE<GS>UnitName='g' ");
+    CUpdateStatement update;
+    ASSERT_TRUE(update.Parse(u"UPDATE Unit_tbl SET UnitName='kg' WHERE UnitName='g'"));
+    EXPECT_EQ(update.SelectText().ToUtf8(), "SELECT UnitName FROM  Unit_tbl WHERE UnitName='g'");
+}
+
+TEST(UpdateStatementText, ReadsNamesAndValuesPairwise) {
+    CUpdateStatement update;
+    ASSERT_TRUE(update.Parse(u"UPDATE ShoppingList_tbl SET MgrNo=0,PayYN='' WHERE MgrNo=7"));
+    ASSERT_EQ(update.Names().size(), 2u);
+    EXPECT_EQ(update.Names()[0], CString(u"MgrNo"));
+    EXPECT_EQ(update.Values()[0], CString(u"0"));
+    EXPECT_EQ(update.Names()[1], CString(u"PayYN"));
+    EXPECT_TRUE(update.Values()[1].IsEmpty());
+    EXPECT_EQ(update.SelectText().ToUtf8(), "SELECT MgrNo,PayYN FROM  ShoppingList_tbl WHERE MgrNo=7");
+}
+
+TEST(UpdateStatementText, QuotedValuesKeepBlanksCommasEqualsAndDoubledQuotes) {
+    CUpdateStatement update;
+    ASSERT_TRUE(update.Parse(CString::FromUtf8(
+        "UPDATE   ShpStore_tbl   SET   StoreName='한빛 마트, 본점 = 1층 Kim''s' WHERE StoreName='x''y'")));
+    ASSERT_EQ(update.Values().size(), 1u);
+    EXPECT_EQ(update.Values()[0].ToUtf8(), "한빛 마트, 본점 = 1층 Kim's");
+    EXPECT_EQ(update.SelectText().ToUtf8(), "SELECT StoreName FROM  ShpStore_tbl WHERE StoreName='x''y'");
+}
+
+TEST(UpdateStatementText, RefusesOtherShapes) {
+    CUpdateStatement update;
+    EXPECT_FALSE(update.Parse(u"insert into Unit_tbl (UnitName) values ('g')"));
+    EXPECT_FALSE(update.Parse(u"UPDATE Unit_tbl WHERE UnitName='g'"));
+    EXPECT_FALSE(update.Parse(u"update Unit_tbl set UnitName='g'"));
+}
+
+using ExecuteUpdate = DatabaseTest;
+
+TEST_F(ExecuteUpdate, RenamesEveryRowOfTheName) {
+    Sql("insert into Unit_tbl values ('g'); insert into Unit_tbl values ('g'); insert into Unit_tbl values ('ml')");
+    auto loader = Loader();
+    EXPECT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kUnitRename, {u"kg", u"g"})));
+    EXPECT_EQ(Rows("select UnitName from Unit_tbl order by rowid"), "kg\nkg\nml\n");
+    EXPECT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kUnitRename, {u"l", u"없음"})));
+    EXPECT_EQ(Rows("select count(*) from Unit_tbl where UnitName='l'"), "0\n");
+}
+
+TEST_F(ExecuteUpdate, PaysAndUndoesAWholeTrip) {
+    PlanItem(1, "사과", "1,'개',1000,'',0,0,1000,'2024-03-01','가게',NULL,''");
+    PlanItem(2, "배", "1,'개',2500,'',0,0,2500,'2024-03-01','가게',NULL,''");
+    PlanItem(3, "귤", "1,'개',300,'',0,0,300,'2024-03-01','가게',NULL,''");
+    auto loader = Loader();
+    for (const char16_t* seq : {u"1", u"2", u"3"}) {
+        ASSERT_TRUE(loader->ExecuteUpdate(
+            CStatementBuilder::Format(Sql::kPaymentSettle, {u"4", u"2024-03-05", u"한빛 마트", seq})));
+    }
+    EXPECT_EQ(Rows("select MgrNo,PayYN,ShpDate,StoreName,typeof(MgrNo) from ShoppingList_tbl where SeqNo=2"),
+              "4|Y|2024-03-05|한빛 마트|integer\n");
+    EXPECT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kPaymentUndo, {u"4"})));
+    EXPECT_EQ(Rows("select MgrNo, PayYN, count(*) from ShoppingList_tbl group by MgrNo, PayYN"), "0||3\n");
+    // An empty trip number makes a malformed condition: the update fails.
+    EXPECT_FALSE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kPaymentUndo, {u""})));
+}
+
+TEST_F(ExecuteUpdate, AValueThatIsNoWholeNumberChangesNothing) {
+    PlanItem(1, "사과");
+    PlanItem(2, "배");
+    auto loader = Loader();
+    for (const char16_t* qty : {u"abc", u"1.5", u"3000000000", u"2x"}) {
+        EXPECT_FALSE(loader->ExecuteUpdate(CStatementBuilder::Format(
+            Sql::kPlanChange, {u"채소", u"무", qty, u"개", u"Y", u"0", u"1"})))
+            << CString(qty).ToUtf8();
+        EXPECT_FALSE(loader->ExecuteUpdate(u"UPDATE ShoppingList_tbl SET ProdName='무',ShpQty=" + CString(qty) +
+                                           u" WHERE SeqNo>0"));
+    }
+    EXPECT_EQ(Rows("select ProdName, ShpQty from ShoppingList_tbl order by SeqNo"), "사과|2\n배|2\n");
+    EXPECT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(
+        Sql::kPlanChange, {u"채소", u"무", u" 7 ", u"개", u"Y", u"-100", u"2"})));
+    EXPECT_EQ(Rows("select ProdName, ShpQty, CuponDcAmt, typeof(ShpQty) from ShoppingList_tbl where SeqNo=2"),
+              "무|7|-100|integer\n");
+}
+
+TEST_F(ExecuteUpdate, NumberColumnsRefuseWhatWouldNotReadBackTheSame) {
+    auto loader = Loader();
+    auto insert = [&](const char16_t* qty) {
+        return loader->Execute(CStatementBuilder::Format(Sql::kPlanInsert, {u"1", u"a", u"b", qty, u"g", u"", u"0"}));
+    };
+    EXPECT_FALSE(insert(u"1.5"));
+    EXPECT_FALSE(insert(u"2147483648"));
+    EXPECT_FALSE(insert(u"abc"));
+    EXPECT_FALSE(insert(u""));
+    EXPECT_EQ(Rows("select count(*) from ShoppingList_tbl"), "0\n");
+    EXPECT_TRUE(insert(u"-2147483648"));
+}
+
+TEST_F(ExecuteUpdate, NamesWithQuotesAreStoredAndFoundAsTyped) {
+    auto loader = Loader();
+    const CString names[] = {u"Kim's", u"", u"x' or '1'='1", CString::FromUtf8("김씨'네 가게"),
+                             CString::FromUtf8("한빛, 마트 = 본점")};
+    for (const CString& name : names) {
+        ASSERT_TRUE(loader->Execute(CStatementBuilder::Format(Sql::kStoreInsert, {name}))) << name.ToUtf8();
+        EXPECT_EQ(loader->CountRows(CStatementBuilder::Format(Sql::kStoreExists, {name})), 1) << name.ToUtf8();
+    }
+    Sql("insert into ShpStore_tbl values ('other')");
+    // The crafted name widens nothing: only its own row goes.
+    ASSERT_TRUE(loader->Execute(CStatementBuilder::Format(Sql::kStoreDelete, {u"x' or '1'='1"})));
+    EXPECT_EQ(Rows("select count(*) from ShpStore_tbl"), "5\n");
+    ASSERT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kStoreRename, {u"Lee's", u"Kim's"})));
+    ASSERT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(
+        Sql::kStoreRename, {CString::FromUtf8("새 이름's, = x"), CString::FromUtf8("김씨'네 가게")})));
+    EXPECT_EQ(Rows("select StoreName from ShpStore_tbl order by rowid"),
+              "Lee's\n\n새 이름's, = x\n한빛, 마트 = 본점\nother\n");
+}
+
+TEST(StatementBuilderText, QuotesTextsAndKeepsNumbersBare) {
+    EXPECT_EQ(CStatementBuilder::Format(u"a='%s' b=%s c=%s", {u"it's", u" 12 ", u"1 or 1=1"}).ToUtf8(),
+              "a='it''s' b=12 c='1 or 1=1'");
+    EXPECT_EQ(CStatementBuilder::Format(u"WHERE SeqNo=%s", {u""}).ToUtf8(), "WHERE SeqNo=");
+    EXPECT_EQ(CStatementBuilder::Format(u"v=%s", {u"-3.25"}).ToUtf8(), "v=-3.25");
+}
+
+} // namespace

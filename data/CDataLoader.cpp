@@ -96,7 +96,7 @@ BOOL CDataLoader::FillControl(const CString& strStatement, const CString& strMod
             CString text = FieldText(value);
             VariantClear(&value);
             if (toCombo) AddComboItem(text);
-            else SetCell(static_cast<int>(i), text);
+            else SetCell(static_cast<int>(i), std::move(text));
         }
         ReleaseFields();
         m_pRecordset->MoveNext();
@@ -231,12 +231,12 @@ CString CDataLoader::FieldText(const VARIANT& value) {
     return text;
 }
 
-void CDataLoader::SetCell(int nColumn, const CString& strText) {
+void CDataLoader::SetCell(int nColumn, CString strText) {
     auto* list = dynamic_cast<CListCtrl*>(m_pOwner ? m_pOwner->GetDlgItem(m_nCtrlId) : nullptr);
     if (!list) return;
     int n = list->GetItemCount();
-    if (nColumn == 0) list->InsertItem(n, strText);
-    else list->SetItemText(n - 1, nColumn, strText);
+    if (nColumn == 0) list->InsertItem(n, std::move(strText));
+    else list->SetItemText(n - 1, nColumn, std::move(strText));
 }
 
 void CDataLoader::AddComboItem(const CString& strText) {

@@ -26,7 +26,7 @@ public:
     CString FetchFirstRow(const CString& strStatement);
 
     CString FieldText(const VARIANT& value);
-    void SetCell(int nColumn, const CString& strText);
+    void SetCell(int nColumn, CString strText);
     void AddComboItem(const CString& strText);
 
     static constexpr char16_t kFieldEnd = u'\x1F';

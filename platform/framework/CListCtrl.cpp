@@ -27,23 +27,23 @@ BOOL CListCtrl::DeleteColumn(int nCol) {
     return TRUE;
 }
 
-int CListCtrl::InsertItem(int nItem, LPCTSTR text) {
+int CListCtrl::InsertItem(int nItem, CString text) {
     if (nItem < 0 || nItem > GetItemCount()) nItem = GetItemCount();
     std::vector<CString> row;
     row.reserve(m_columns.size() > 0 ? m_columns.size() : 1);
-    row.emplace_back(text);
+    row.push_back(std::move(text));
     m_rows.insert(m_rows.begin() + nItem, std::move(row));
     if (m_nSelected >= nItem) ++m_nSelected;
     NotifyPeer(ControlChange::RowInserted, nItem);
     return nItem;
 }
 
-BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR text) {
+BOOL CListCtrl::SetItemText(int nItem, int nSubItem, CString text) {
     if (nItem < 0 || nItem >= GetItemCount() || nSubItem < 0) return FALSE;
     if (nSubItem > 0 && nSubItem >= GetColumnCount()) return FALSE;
     auto& row = m_rows[nItem];
     if (static_cast<int>(row.size()) <= nSubItem) row.resize(nSubItem + 1);
-    row[nSubItem] = CString(text);
+    row[nSubItem] = std::move(text);
     NotifyPeer(ControlChange::Cell, nItem, nSubItem);
     return TRUE;
 }

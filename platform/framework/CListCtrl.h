@@ -26,8 +26,10 @@ public:
 
     int GetItemCount() const { return static_cast<int>(m_rows.size()); }
     // Inserts a row with its first cell; a position past the end appends.
-    int InsertItem(int nItem, LPCTSTR text);
-    BOOL SetItemText(int nItem, int nSubItem, LPCTSTR text);
+    int InsertItem(int nItem, LPCTSTR text) { return InsertItem(nItem, CString(text)); }
+    int InsertItem(int nItem, CString text);
+    BOOL SetItemText(int nItem, int nSubItem, LPCTSTR text) { return SetItemText(nItem, nSubItem, CString(text)); }
+    BOOL SetItemText(int nItem, int nSubItem, CString text);
     // The text of a cell; empty for a row or column that does not exist.
     CString GetItemText(int nItem, int nSubItem) const;
     BOOL DeleteItem(int nItem);

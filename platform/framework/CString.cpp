@@ -1,5 +1,6 @@
 #include "platform/framework/CString.h"
 
+#include <charconv>
 #include <climits>
 #include <cstdio>
 
@@ -81,6 +82,11 @@ std::u16string Widen(const char* ascii) {
 
 std::u16string FormatInteger(const Conversion& c, long long value) {
     char buffer[128];
+    if ((c.type == 'd' || c.type == 'i') && c.flags.empty() && c.width < 0 && c.precision < 0 && !c.isShort) {
+        // The common "%d": numbers fill whole list columns, so skip printf here.
+        auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<int>(value)).ptr;
+        return std::u16string(buffer, end);
+    }
     if (c.type == 'd' || c.type == 'i') {
         long long v = c.isShort ? static_cast<short>(value) : static_cast<int>(value);
         std::snprintf(buffer, sizeof buffer, NarrowSpec(c, "ll", 'd').c_str(), v);

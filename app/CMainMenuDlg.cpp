@@ -1,5 +1,7 @@
 #include "app/CMainMenuDlg.h"
 
+#include "dialogs/CBasicInfoDlg.h"
+#include "dialogs/CPlanDlg.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/shell/NavigationBar.h"
 #include "res/resource.h"
@@ -43,11 +45,22 @@ BOOL CMainMenuDlg::OnInitDialog() {
     return TRUE;
 }
 
-// The function dialogs come with their own work; until then their buttons
-// do nothing.
-void CMainMenuDlg::OnBasicInfo() {}
+void CMainMenuDlg::OnBasicInfo() {
+    CBasicInfoDlg* pDlg = new CBasicInfoDlg();
+    pDlg->DoModal();
+    delete pDlg;
+    SHSetNavBarText(GetSafeHwnd(), _T("Cartavel"));
+}
 
-void CMainMenuDlg::OnPlan() {}
+void CMainMenuDlg::OnPlan() {
+    CPlanDlg* pDlg = new CPlanDlg();
+    pDlg->DoModal();
+    delete pDlg;
+    SHSetNavBarText(GetSafeHwnd(), _T("Cartavel"));
+}
+
+// The shopping, search and statistics dialogs come with their own work;
+// until then their buttons do nothing.
 
 void CMainMenuDlg::OnShopping() {}
 

@@ -5,7 +5,7 @@ execute_process(COMMAND ${SCRIPT} ${SCENARIO}
 if(NOT status EQUAL ${EXPECT_STATUS})
   message(FATAL_ERROR "expected exit status ${EXPECT_STATUS}, got ${status}\n${out}\n${err}")
 endif()
-file(STRINGS ${SCENARIO} marker REGEX "^# expect-message: ")
+file(STRINGS ${SCENARIO} marker ENCODING UTF-8 REGEX "^# expect-message: ")
 foreach(m IN LISTS marker)
   string(REPLACE "# expect-message: " "" wanted "${m}")
   string(FIND "${err}" "${wanted}" at)

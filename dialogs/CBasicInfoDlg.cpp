@@ -1,0 +1,245 @@
+#include "dialogs/CBasicInfoDlg.h"
+
+#include "data/CDataLoader.h"
+#include "data/CStatementBuilder.h"
+#include "data/Statements.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/shell/NavigationBar.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr int kProductTab = 1;
+
+struct ListColumnSpec {
+    const char16_t* title;  // blanks are part of the title
+    int format;
+    int width;
+};
+
+// What each tab stands for: its list, its label and its statements.
+struct TabKind {
+    const char16_t* tabText;
+    const char16_t* label;  // the text of label 1043; none on the product tab
+    ListColumnSpec columns[2];
+    int columnCount;
+    const char16_t* rows;
+    const char16_t* exists;
+    const char16_t* insert;
+    const char16_t* rename;
+    const char16_t* remove;
+};
+
+const TabKind kTabs[] = {
+    {u" 분류명 ", u"분류명", {{u"                    분  류  명", LVCFMT_LEFT, 218}, {}}, 1,
+     Sql::kCategoryList, Sql::kCategoryExists, Sql::kCategoryInsert, Sql::kCategoryRename, Sql::kCategoryDelete},
+    {u" 품 명 ", nullptr,
+     {{u"       품      명", LVCFMT_LEFT, 118}, {u"   분 류 명", LVCFMT_CENTER, 100}}, 2,
+     Sql::kProductList, Sql::kProductExists, Sql::kProductInsert, Sql::kProductRename, Sql::kProductDelete},
+    {u" 단 위 ", u"단 위", {{u"                    단      위", LVCFMT_LEFT, 218}, {}}, 1,
+     Sql::kUnitList, Sql::kUnitExists, Sql::kUnitInsert, Sql::kUnitRename, Sql::kUnitDelete},
+    {u" 쇼핑점 ", u"쇼핑점", {{u"                    쇼  핑  점", LVCFMT_LEFT, 218}, {}}, 1,
+     Sql::kStoreList, Sql::kStoreExists, Sql::kStoreInsert, Sql::kStoreRename, Sql::kStoreDelete},
+};
+
+const TabKind& KindOf(int nTab) {
+    return kTabs[nTab >= 0 && nTab < 4 ? nTab : 0];
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CBasicInfoDlg, CDialog)
+    ON_NOTIFY(TCN_SELCHANGE, IDC_BI_TAB, OnSelchangeTab)
+    ON_NOTIFY(NM_CLICK, IDC_BI_LIST, OnClickList)
+    ON_BN_CLICKED(IDC_BI_BTN_SAVE, OnSave)
+    ON_CBN_SELCHANGE(IDC_BI_COMBO_CATEGORY, OnSelchangeCategory)
+    ON_BN_CLICKED(IDC_BI_BTN_DELETE, OnDelete)
+    ON_BN_CLICKED(IDC_BI_BTN_NEW, ClearInputs)
+END_MESSAGE_MAP()
+
+CBasicInfoDlg::CBasicInfoDlg(CWnd* pParent) : CDialog(IDD_BASICINFO, pParent) {}
+
+CBasicInfoDlg::~CBasicInfoDlg() = default;
+
+void CBasicInfoDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_BI_LIST, m_listEntries);
+    DDX_Control(pDX, IDC_BI_COMBO_CATEGORY, m_comboCategory);
+    DDX_Control(pDX, IDC_BI_TAB, m_tabKind);
+    DDX_Text(pDX, IDC_BI_EDIT_NAME, m_strName);
+    DDX_Text(pDX, IDC_BI_EDIT_PRODNAME, m_strProdName);
+    // Only an equal entry is selected, so the field always shows the stored
+    // category exactly, never a longer name that merely begins with it.
+    DDX_CBStringExact(pDX, IDC_BI_COMBO_CATEGORY, m_strCategory);
+}
+
+BOOL CBasicInfoDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SHSetNavBarText(GetSafeHwnd(), _T("기본정보등록"));
+    for (int i = 0; i < 4; ++i) m_tabKind.InsertItem(i, kTabs[i].tabText);
+    m_nTab = 0;
+    ShowTabControls();
+    ReloadList();
+    return TRUE;
+}
+
+void CBasicInfoDlg::ShowTabControls() {
+    const bool product = m_nTab == kProductTab;
+    const int nameShow = product ? SW_HIDE : SW_SHOW;
+    const int productShow = product ? SW_SHOW : SW_HIDE;
+    GetDlgItem(IDC_BI_STATIC_NAME)->ShowWindow(nameShow);
+    GetDlgItem(IDC_BI_EDIT_NAME)->ShowWindow(nameShow);
+    if (!product) SetDlgItemText(IDC_BI_STATIC_NAME, KindOf(m_nTab).label);
+    GetDlgItem(IDC_BI_COMBO_CATEGORY)->ShowWindow(productShow);
+    GetDlgItem(IDC_BI_EDIT_PRODNAME)->ShowWindow(productShow);
+    GetDlgItem(IDC_BI_STATIC_PRODNAME)->ShowWindow(productShow);
+    GetDlgItem(IDC_BI_STATIC_CATEGORY)->ShowWindow(productShow);
+}
+
+void CBasicInfoDlg::ReloadList() {
+    m_listEntries.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    while (m_listEntries.DeleteColumn(0)) {
+    }
+    m_listEntries.DeleteAllItems();
+    const TabKind& kind = KindOf(m_nTab);
+    for (int c = 0; c < kind.columnCount; ++c) {
+        m_listEntries.InsertColumn(c, kind.columns[c].title, kind.columns[c].format, kind.columns[c].width);
+    }
+    CDataLoader* pLoader = new CDataLoader(this, IDC_BI_LIST);
+    pLoader->Open();
+    pLoader->FillControl(kind.rows, _T(""));
+    delete pLoader;
+}
+
+void CBasicInfoDlg::LoadCategoryCombo() {
+    CDataLoader* pLoader = new CDataLoader(this, IDC_BI_COMBO_CATEGORY);
+    pLoader->Open();
+    pLoader->FillControl(Sql::kCategoryList, _T("COMBO"));
+    delete pLoader;
+}
+
+void CBasicInfoDlg::OnSelchangeTab(NMHDR*, LRESULT* pResult) {
+    m_nTab = m_tabKind.GetCurSel();
+    ShowTabControls();
+    ReloadList();
+    ClearInputs();
+    if (m_nTab == kProductTab) {
+        m_comboCategory.ResetContent();
+        LoadCategoryCombo();
+    }
+    *pResult = 0;
+}
+
+void CBasicInfoDlg::OnClickList(NMHDR* pNMHDR, LRESULT* pResult) {
+    int nItem = reinterpret_cast<NMITEMACTIVATE*>(pNMHDR)->iItem;
+    if (m_nTab != kProductTab) {
+        m_strName = m_listEntries.GetItemText(nItem, 0);
+        m_strOldName = m_strName;
+        if (!m_strName.IsEmpty()) {
+            UpdateData(FALSE);
+            *pResult = 0;
+        }
+        return;
+    }
+    m_strProdName = m_listEntries.GetItemText(nItem, 0);
+    m_strCategory = m_listEntries.GetItemText(nItem, 1);
+    m_strOldProdName = m_strProdName;
+    if (!m_strProdName.IsEmpty()) {
+        UpdateData(FALSE);
+        *pResult = 0;
+    }
+}
+
+void CBasicInfoDlg::OnSelchangeCategory() {
+    m_comboCategory.GetLBText(m_comboCategory.GetCurSel(), m_strCategory);
+}
+
+void CBasicInfoDlg::ClearInputs() {
+    m_strName.Empty();
+    m_strOldName.Empty();
+    m_strCategory.Empty();
+    m_strProdName.Empty();
+    m_strOldProdName.Empty();
+    UpdateData(FALSE);
+}
+
+void CBasicInfoDlg::OnSave() {
+    UpdateData(TRUE);
+    const TabKind& kind = KindOf(m_nTab);
+    const bool product = m_nTab == kProductTab;
+    if (product) {
+        m_strProdName.TrimLeft();
+        m_strCategory.TrimLeft();
+        if (m_strProdName.IsEmpty() || m_strCategory.IsEmpty()) return;
+    } else {
+        m_strName.TrimLeft();
+        if (m_strName.IsEmpty()) return;
+    }
+    const CString strNewKey = product ? m_strProdName : m_strName;
+    const CString strOldKey = product ? m_strOldProdName : m_strOldName;
+
+    CDataLoader* pLoader = new CDataLoader(this, IDC_BI_LIST);
+    pLoader->Open();
+    int nRows = pLoader->CountRows(CStatementBuilder::Format(kind.exists, {strNewKey}));
+
+    enum class Outcome { Insert, Rename, Duplicate, Stop } outcome;
+    if (nRows == 0 && strOldKey.IsEmpty()) {
+        outcome = Outcome::Insert;
+    } else if (nRows == 0 && strOldKey != strNewKey) {
+        int nAnswer = MessageBox(_T("변경하시겠읍까 ?"), _T("변경(Yes)/추가(No)"), MB_YESNOCANCEL | MB_ICONQUESTION);
+        outcome = nAnswer == IDYES ? Outcome::Rename : nAnswer == IDNO ? Outcome::Insert : Outcome::Stop;
+    } else if (nRows == 0) {
+        outcome = Outcome::Duplicate;
+    } else {
+        outcome = strOldKey == strNewKey ? Outcome::Rename : Outcome::Duplicate;
+    }
+
+    if (outcome == Outcome::Duplicate) {
+        MessageBox(_T("중복되는 내용입니다."), _T("확인"), MB_OK | MB_ICONSTOP);
+        delete pLoader;
+        return;
+    }
+    if (outcome == Outcome::Stop) {
+        delete pLoader;
+        return;
+    }
+    if (outcome == Outcome::Insert) {
+        CString strInsert = product ? CStatementBuilder::Format(kind.insert, {m_strCategory, m_strProdName})
+                                    : CStatementBuilder::Format(kind.insert, {m_strName});
+        if (pLoader->Execute(strInsert)) {
+            AfxMessageBox(_T("저장완료"));
+            ReloadList();
+        } else {
+            AfxMessageBox(_T("처리오류"));
+        }
+    } else {
+        CString strRename = product
+                                ? CStatementBuilder::Format(kind.rename, {m_strCategory, m_strProdName, m_strOldProdName})
+                                : CStatementBuilder::Format(kind.rename, {m_strName, m_strOldName});
+        if (pLoader->ExecuteUpdate(strRename)) {
+            AfxMessageBox(_T("변경완료"));
+            ReloadList();
+        } else {
+            AfxMessageBox(_T("처리오류"));
+        }
+    }
+    delete pLoader;
+    ClearInputs();
+}
+
+void CBasicInfoDlg::OnDelete() {
+    if (MessageBox(_T("정말 삭제하시겠습니까?"), _T("확인"), MB_YESNO | MB_ICONQUESTION) == IDNO) return;
+    CDataLoader* pLoader = new CDataLoader(this, IDC_BI_LIST);
+    UpdateData(TRUE);
+    const TabKind& kind = KindOf(m_nTab);
+    const CString strKey = m_nTab == kProductTab ? m_strProdName : m_strName;
+    pLoader->Open();
+    if (pLoader->CountRows(CStatementBuilder::Format(kind.exists, {strKey})) < 1) {
+        AfxMessageBox(_T("삭제불가함"));
+    } else if (pLoader->Execute(CStatementBuilder::Format(kind.remove, {strKey}))) {
+        AfxMessageBox(_T("삭제 완료됨"));
+        ClearInputs();
+        ReloadList();
+    }
+    delete pLoader;
+}

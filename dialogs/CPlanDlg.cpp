@@ -1,0 +1,226 @@
+#include "dialogs/CPlanDlg.h"
+
+#include <climits>
+
+#include "data/CDataLoader.h"
+#include "data/CStatementBuilder.h"
+#include "data/Statements.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/shell/NavigationBar.h"
+#include "res/resource.h"
+
+namespace {
+
+CString FirstField(const CString& strRow) {
+    int nEnd = strRow.Find(CDataLoader::kFieldEnd);
+    return nEnd < 0 ? strRow : strRow.Left(nEnd);
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CPlanDlg, CDialog)
+    ON_BN_CLICKED(IDC_PL_BTN_SAVE, OnSave)
+    ON_BN_CLICKED(IDC_PL_BTN_DELETE, OnDelete)
+    ON_BN_CLICKED(IDC_PL_BTN_NEW, ClearInputs)
+    ON_CBN_SELCHANGE(IDC_PL_COMBO_CATEGORY, OnSelchangeCategory)
+    ON_NOTIFY(NM_CLICK, IDC_PL_LIST, OnClickList)
+END_MESSAGE_MAP()
+
+CPlanDlg::CPlanDlg(CWnd* pParent) : CDialog(IDD_PLAN, pParent) {}
+
+CPlanDlg::~CPlanDlg() = default;
+
+void CPlanDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_PL_COMBO_PRODUCT, m_comboProduct);
+    DDX_Control(pDX, IDC_PL_COMBO_CATEGORY, m_comboCategory);
+    DDX_Control(pDX, IDC_PL_COMBO_UNIT, m_comboUnit);
+    DDX_Control(pDX, IDC_PL_LIST, m_listPlan);
+    DDX_Text(pDX, IDC_PL_EDIT_QTY, m_strQty);
+    DDX_Text(pDX, IDC_PL_EDIT_DCAMT, m_strDcAmt);
+    // Only equal entries are selected, so each field shows the item's own
+    // name exactly, never a longer name that merely begins with it.
+    DDX_CBStringExact(pDX, IDC_PL_COMBO_UNIT, m_strUnit);
+    DDX_CBStringExact(pDX, IDC_PL_COMBO_PRODUCT, m_strProdName);
+    DDX_CBStringExact(pDX, IDC_PL_COMBO_CATEGORY, m_strCategory);
+    DDX_Check(pDX, IDC_PL_CHECK_COUPON, m_bCoupon);
+}
+
+BOOL CPlanDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SHSetNavBarText(GetSafeHwnd(), _T("쇼핑계획"));
+    LoadCategoryCombo();
+    LoadUnitCombo();
+    m_listPlan.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    m_listPlan.InsertColumn(0, _T("SeqNo"), LVCFMT_LEFT, 0);
+    m_listPlan.InsertColumn(1, _T("Category"), LVCFMT_LEFT, 0);
+    m_listPlan.InsertColumn(2, _T("       품    명"), LVCFMT_LEFT, 104);
+    m_listPlan.InsertColumn(3, _T("수량"), LVCFMT_RIGHT, 37);
+    m_listPlan.InsertColumn(4, _T(" 단위"), LVCFMT_LEFT, 45);
+    m_listPlan.InsertColumn(5, _T("CuponDcAmt"), LVCFMT_LEFT, 0);
+    m_listPlan.InsertColumn(6, _T("쿠폰"), LVCFMT_CENTER, 36);
+    ReloadList();
+    ClearInputs();
+    return TRUE;
+}
+
+void CPlanDlg::ReloadList() {
+    m_listPlan.DeleteAllItems();
+    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_LIST);
+    pLoader->Open();
+    pLoader->FillControl(Sql::kPlanList, _T(""));
+    delete pLoader;
+}
+
+void CPlanDlg::LoadCategoryCombo() {
+    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_COMBO_CATEGORY);
+    pLoader->Open();
+    pLoader->FillControl(Sql::kCategoryList, _T("COMBO"));
+    delete pLoader;
+}
+
+void CPlanDlg::LoadUnitCombo() {
+    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_COMBO_UNIT);
+    pLoader->Open();
+    pLoader->FillControl(Sql::kUnitList, _T("COMBO"));
+    delete pLoader;
+}
+
+void CPlanDlg::LoadProductCombo() {
+    m_comboProduct.ResetContent();
+    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_COMBO_PRODUCT);
+    pLoader->Open();
+    pLoader->FillControl(CStatementBuilder::Format(Sql::kProductsOfCategory, {m_strCategory}), _T("COMBO"));
+    delete pLoader;
+}
+
+void CPlanDlg::OnSelchangeCategory() {
+    m_comboCategory.GetLBText(m_comboCategory.GetCurSel(), m_strCategory);
+    LoadProductCombo();
+}
+
+void CPlanDlg::OnClickList(NMHDR* pNMHDR, LRESULT* pResult) {
+    int nItem = reinterpret_cast<NMITEMACTIVATE*>(pNMHDR)->iItem;
+    if (nItem == -1) return;
+    m_strSeqNo = m_listPlan.GetItemText(nItem, 0);
+    m_strCategory = m_listPlan.GetItemText(nItem, 1);
+    m_strProdName = m_listPlan.GetItemText(nItem, 2);
+    m_strQty = m_listPlan.GetItemText(nItem, 3);
+    m_strUnit = m_listPlan.GetItemText(nItem, 4);
+    m_strDcAmt = m_listPlan.GetItemText(nItem, 5);
+    m_strCuponYN = m_listPlan.GetItemText(nItem, 6);
+    if (m_strQty == _T("0")) m_strQty.Empty();
+    if (m_strDcAmt == _T("0")) m_strDcAmt.Empty();
+    m_strOldProdName = m_strProdName;
+    m_bCoupon = m_strCuponYN == _T("Y") ? 1 : 0;
+    LoadProductCombo();
+    UpdateData(FALSE);
+    *pResult = 0;
+}
+
+void CPlanDlg::ClearInputs() {
+    m_strSeqNo.Empty();
+    m_strCategory.Empty();
+    m_strProdName.Empty();
+    m_strOldProdName.Empty();
+    m_strQty.Empty();
+    m_strUnit.Empty();
+    m_strDcAmt.Empty();
+    m_bCoupon = 0;
+    m_strCuponYN.Empty();
+    UpdateData(FALSE);
+}
+
+bool CPlanDlg::NormaliseWholeNumber(CString& strValue) {
+    CString strTrimmed = strValue;
+    strTrimmed.Trim();
+    if (strTrimmed.IsEmpty()) {
+        strValue.Empty();
+        return true;
+    }
+    int i = (strTrimmed[0] == u'-' || strTrimmed[0] == u'+') ? 1 : 0;
+    if (i == strTrimmed.GetLength()) return false;
+    long long nValue = 0;
+    for (; i < strTrimmed.GetLength(); ++i) {
+        if (strTrimmed[i] < u'0' || strTrimmed[i] > u'9') return false;
+        nValue = nValue * 10 + (strTrimmed[i] - u'0');
+        if (nValue > static_cast<long long>(INT_MAX) + 1) return false;
+    }
+    if (strTrimmed[0] == u'-') nValue = -nValue;
+    if (nValue < INT_MIN || nValue > INT_MAX) return false;
+    strValue.Format(_T("%d"), static_cast<int>(nValue));
+    return true;
+}
+
+void CPlanDlg::OnSave() {
+    UpdateData(TRUE);
+    if (m_strCategory.IsEmpty() || m_strProdName.IsEmpty()) {
+        AfxMessageBox(_T("입력이 오류."));
+        return;
+    }
+    // Quantity and discount go into the statements as numbers: anything but a
+    // whole number would store a text or break the statement.
+    if (!NormaliseWholeNumber(m_strQty) || !NormaliseWholeNumber(m_strDcAmt)) {
+        AfxMessageBox(_T("입력이 오류."));
+        return;
+    }
+    m_strSeqNo.Trim();
+    if (!m_strSeqNo.IsEmpty() && m_strProdName != m_strOldProdName) {
+        int nAnswer = MessageBox(_T("변경하시겠읍까 ?"), _T("변경(Yes)/추가(No)"), MB_YESNOCANCEL | MB_ICONQUESTION);
+        if (nAnswer == IDCANCEL) return;
+        if (nAnswer == IDNO) m_strSeqNo.Empty();
+    }
+    if (m_strQty.IsEmpty()) m_strQty = _T("0");
+    if (m_strDcAmt.IsEmpty()) m_strDcAmt = _T("0");
+    m_strCuponYN = m_bCoupon != 0 ? _T("Y") : _T("");
+
+    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_LIST);
+    pLoader->Open();
+    if (m_strSeqNo.IsEmpty()) {
+        int nLast = _ttoi(FirstField(pLoader->FetchFirstRow(Sql::kLastSeqNo)));
+        m_strSeqNo.Format(_T("%d"), nLast + 1);
+        CString strInsert = CStatementBuilder::Format(
+            Sql::kPlanInsert, {m_strSeqNo, m_strCategory, m_strProdName, m_strQty, m_strUnit, m_strCuponYN, m_strDcAmt});
+        if (pLoader->Execute(strInsert)) {
+            AfxMessageBox(_T("저장완료"));
+            delete pLoader;
+            ReloadList();
+            ClearInputs();
+        } else {
+            AfxMessageBox(_T("처리오류"));
+            delete pLoader;
+            m_strSeqNo.Empty();
+        }
+        return;
+    }
+    CString strChange = CStatementBuilder::Format(
+        Sql::kPlanChange, {m_strCategory, m_strProdName, m_strQty, m_strUnit, m_strCuponYN, m_strDcAmt, m_strSeqNo});
+    if (pLoader->ExecuteUpdate(strChange)) {
+        AfxMessageBox(_T("변경완료"));
+        delete pLoader;
+        ReloadList();
+        ClearInputs();
+    } else {
+        AfxMessageBox(_T("처리오류"));
+        delete pLoader;
+    }
+}
+
+void CPlanDlg::OnDelete() {
+    if (m_strSeqNo.IsEmpty()) {
+        AfxMessageBox(_T("등록되지 않은 자료입니다."));
+        return;
+    }
+    if (MessageBox(_T("정말 삭제하시겠습니까?"), _T("확인"), MB_YESNO | MB_ICONQUESTION) == IDNO) return;
+    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_LIST);
+    UpdateData(TRUE);
+    pLoader->Open();
+    if (pLoader->CountRows(CStatementBuilder::Format(Sql::kItemExists, {m_strSeqNo})) < 1) {
+        AfxMessageBox(_T("삭제불가함"));
+    } else if (pLoader->Execute(CStatementBuilder::Format(Sql::kItemDelete, {m_strSeqNo}))) {
+        AfxMessageBox(_T("삭제 완료됨"));
+        ClearInputs();
+        ReloadList();
+    }
+    delete pLoader;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The data commands: first installation, preparing data with SQL, and
+// looking at the rows the program stored. They work on the database file
+// directly, whether or not the program runs, in the device root that the
+// device's file system holds.
+
+#include <filesystem>
+
+#include "tools/script/ScenarioCommand.h"
+
+class DatabaseConnection;
+
+class DatabaseCommands {
+public:
+    // What was done, for the transcript.
+    static std::string Install();
+    static void Sql(const ScenarioCommand& command);
+    static void ExpectDb(const ScenarioCommand& command);
+
+private:
+    static std::filesystem::path DatabaseFile();
+    static void Open(DatabaseConnection& connection, bool readOnly);
+};

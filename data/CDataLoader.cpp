@@ -79,6 +79,13 @@ BOOL CDataLoader::RunStatement(const CString& strStatement) {
     return SUCCEEDED(hr);
 }
 
+bool CDataLoader::ReadField(long nIndex, VARIANT* pValue) {
+    VARIANT index = MakeI4Variant(nIndex);
+    bool read = SUCCEEDED(m_pFields->get_Item(index, &m_pField)) && SUCCEEDED(m_pField->get_Value(pValue));
+    ReleaseField();
+    return read;
+}
+
 BOOL CDataLoader::FillControl(const CString& strStatement, const CString& strMode) {
     if (!RunStatement(strStatement)) return FALSE;
     const bool toCombo = strMode == CString(u"COMBO");
@@ -88,11 +95,8 @@ BOOL CDataLoader::FillControl(const CString& strStatement, const CString& strMod
         long count = 0;
         m_pFields->get_Count(&count);
         for (long i = 0; i < count; ++i) {
-            VARIANT index = MakeI4Variant(i);
             VARIANT value;
-            bool read = SUCCEEDED(m_pFields->get_Item(index, &m_pField)) && SUCCEEDED(m_pField->get_Value(&value));
-            ReleaseField();
-            if (!read) break;  // the rest of this row cannot be read either
+            if (!ReadField(i, &value)) break;  // the rest of this row cannot be read either
             CString text = FieldText(value);
             VariantClear(&value);
             if (toCombo) AddComboItem(text);
@@ -139,11 +143,8 @@ CString CDataLoader::FetchFirstRow(const CString& strStatement) {
     long count = 0;
     m_pFields->get_Count(&count);
     for (long i = 0; i < count; ++i) {
-        VARIANT index = MakeI4Variant(i);
         VARIANT value;
-        bool read = SUCCEEDED(m_pFields->get_Item(index, &m_pField)) && SUCCEEDED(m_pField->get_Value(&value));
-        ReleaseField();
-        if (!read) break;
+        if (!ReadField(i, &value)) break;
         result += FieldText(value);
         result += kFieldEnd;
         VariantClear(&value);

@@ -36,6 +36,8 @@ protected:
 
 private:
     BOOL RunStatement(const CString& strStatement);
+    // The value of field nIndex of the current row.
+    bool ReadField(long nIndex, VARIANT* pValue);
     BOOL WriteRow(const class CUpdateStatement& update);
     void ReleaseField();
     void ReleaseFields();

@@ -67,11 +67,11 @@ Conversion ReadConversion(const char16_t* format, size_t& pos) {
     return c;
 }
 
-std::string NarrowSpec(const Conversion& c, const char* length, char type) {
-    std::string spec = "%" + c.flags;
-    if (c.width >= 0) spec += std::to_string(c.width);
-    if (c.precision >= 0) spec += "." + std::to_string(c.precision);
-    return spec + length + type;
+std::string NarrowFormat(const Conversion& c, const char* length, char type) {
+    std::string narrow = "%" + c.flags;
+    if (c.width >= 0) narrow += std::to_string(c.width);
+    if (c.precision >= 0) narrow += "." + std::to_string(c.precision);
+    return narrow + length + type;
 }
 
 std::u16string Widen(const char* ascii) {
@@ -89,18 +89,18 @@ std::u16string FormatInteger(const Conversion& c, long long value) {
     }
     if (c.type == 'd' || c.type == 'i') {
         long long v = c.isShort ? static_cast<short>(value) : static_cast<int>(value);
-        std::snprintf(buffer, sizeof buffer, NarrowSpec(c, "ll", 'd').c_str(), v);
+        std::snprintf(buffer, sizeof buffer, NarrowFormat(c, "ll", 'd').c_str(), v);
     } else {
         unsigned long long v = c.isShort ? static_cast<unsigned short>(value)
                                          : static_cast<unsigned int>(value);
-        std::snprintf(buffer, sizeof buffer, NarrowSpec(c, "ll", c.type).c_str(), v);
+        std::snprintf(buffer, sizeof buffer, NarrowFormat(c, "ll", c.type).c_str(), v);
     }
     return Widen(buffer);
 }
 
 std::u16string FormatReal(const Conversion& c, double value) {
     char buffer[512];
-    std::snprintf(buffer, sizeof buffer, NarrowSpec(c, "", c.type).c_str(), value);
+    std::snprintf(buffer, sizeof buffer, NarrowFormat(c, "", c.type).c_str(), value);
     return Widen(buffer);
 }
 

@@ -1,0 +1,144 @@
+// The recordset component itself: fields by position and by name, their
+// types, and when written fields reach the file.
+
+#include "DatabaseFixture.h"
+
+#include "platform/recordset/RecordsetInterfaces.h"
+
+namespace {
+
+class Recordset : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ASSERT_EQ(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_INPROC_SERVER, IID_IRecordset,
+                                   reinterpret_cast<void**>(&rs)),
+                  S_OK);
+    }
+    void TearDown() override {
+        if (rs) rs->Release();
+        DatabaseTest::TearDown();
+    }
+    HRESULT Open(const char16_t* sql) {
+        VARIANT source = MakeTextVariant(sql);
+        VARIANT connection = MakeTextVariant(u"\\Program Files\\Cartavel\\Orvanemart.cdb");
+        HRESULT hr = rs->Open(source, connection, 2, 2, 1);
+        VariantClear(&source);
+        VariantClear(&connection);
+        return hr;
+    }
+    IField* Field(const VARIANT& index) {
+        IFields* fields = nullptr;
+        EXPECT_EQ(rs->get_Fields(&fields), S_OK);
+        IField* field = nullptr;
+        EXPECT_EQ(fields->get_Item(index, &field), S_OK);
+        fields->Release();
+        return field;
+    }
+    void Put(const char16_t* column, VARIANT value) {
+        VARIANT name = MakeTextVariant(column);
+        IField* field = Field(name);
+        EXPECT_EQ(field->put_Value(value), S_OK);
+        field->Release();
+        VariantClear(&name);
+        VariantClear(&value);
+    }
+    IRecordset* rs = nullptr;
+};
+
+TEST_F(Recordset, FieldsByPositionAndNameWithTheirTypes) {
+    PlanItem(1, "사과");
+    ASSERT_EQ(Open(u"select SeqNo, ProdName, ShpQty*1.5 from ShoppingList_tbl"), S_OK);
+    VARIANT_BOOL eof = VARIANT_TRUE;
+    rs->get_EOF(&eof);
+    ASSERT_FALSE(eof);
+    IFields* fields = nullptr;
+    rs->get_Fields(&fields);
+    long count = 0;
+    fields->get_Count(&count);
+    EXPECT_EQ(count, 3);
+    IField* byName = nullptr;
+    VARIANT name = MakeTextVariant(u"prodname");  // letter case does not matter
+    ASSERT_EQ(fields->get_Item(name, &byName), S_OK);
+    VariantClear(&name);
+    long type = 0;
+    byName->get_Type(&type);
+    EXPECT_EQ(type, adVarWChar);
+    VARIANT value;
+    byName->get_Value(&value);
+    EXPECT_EQ(value.vt, VT_BSTR);
+    VariantClear(&value);
+    byName->Release();
+    IField* seq = nullptr;
+    fields->get_Item(MakeI4Variant(0), &seq);
+    seq->get_Type(&type);
+    EXPECT_EQ(type, adInteger);
+    seq->get_Value(&value);
+    EXPECT_EQ(value.vt, VT_I4);
+    EXPECT_EQ(value.lVal, 1);
+    seq->Release();
+    IField* computed = nullptr;
+    fields->get_Item(MakeI4Variant(2), &computed);
+    computed->get_Value(&value);
+    EXPECT_EQ(value.vt, VT_R8);
+    computed->Release();
+    IField* missing = nullptr;
+    EXPECT_LT(fields->get_Item(MakeI4Variant(3), &missing), 0);
+    VARIANT unknown = MakeTextVariant(u"Nothing");
+    EXPECT_LT(fields->get_Item(unknown, &missing), 0);
+    VariantClear(&unknown);
+    fields->Release();
+    rs->Close();
+}
+
+TEST_F(Recordset, WritesReachTheFileWhenTheRowIsLeftAndCancelDropsThem) {
+    PlanItem(1, "사과");
+    PlanItem(2, "배");
+    ASSERT_EQ(Open(u"SELECT ProdName,ShpQty FROM  ShoppingList_tbl WHERE SeqNo>0"), S_OK);
+    Put(u"ProdName", MakeTextVariant(u"귤"));
+    Put(u"ShpQty", MakeI4Variant(9));
+    EXPECT_EQ(Rows("select ProdName from ShoppingList_tbl where SeqNo=1"), "사과\n");  // not yet
+    EXPECT_EQ(rs->MoveNext(), S_OK);
+    EXPECT_EQ(Rows("select ProdName, ShpQty from ShoppingList_tbl where SeqNo=1"), "귤|9\n");
+    Put(u"ProdName", MakeTextVariant(u"감"));
+    rs->CancelUpdate();
+    rs->Close();
+    EXPECT_EQ(Rows("select ProdName from ShoppingList_tbl where SeqNo=2"), "배\n");
+
+    ASSERT_EQ(Open(u"SELECT ProdName FROM  ShoppingList_tbl WHERE SeqNo=2"), S_OK);
+    Put(u"ProdName", MakeTextVariant(u"감"));
+    EXPECT_EQ(rs->Close(), S_OK);
+    EXPECT_EQ(Rows("select ProdName from ShoppingList_tbl where SeqNo=2"), "감\n");
+}
+
+TEST_F(Recordset, AWriteTheDatabaseRefusesFailsWhenTheRowIsLeft) {
+    PlanItem(1, "사과");
+    ASSERT_EQ(Open(u"SELECT ShpQty FROM  ShoppingList_tbl WHERE SeqNo=1"), S_OK);
+    Put(u"ShpQty", MakeTextVariant(u"many"));
+    EXPECT_LT(rs->MoveNext(), 0);
+    rs->Close();
+    EXPECT_EQ(Rows("select ShpQty from ShoppingList_tbl"), "2\n");
+}
+
+TEST_F(Recordset, RowsOfAJoinAreReadOnly) {
+    PlanItem(1, "사과");
+    Sql("insert into ShpStore_tbl values ('g')");
+    ASSERT_EQ(Open(u"select ProdName, ShpStore_tbl.StoreName from ShoppingList_tbl, ShpStore_tbl"), S_OK);
+    VARIANT name = MakeTextVariant(u"ProdName");
+    IField* field = Field(name);
+    VARIANT value = MakeTextVariant(u"x");
+    EXPECT_LT(field->put_Value(value), 0);
+    VariantClear(&value);
+    VariantClear(&name);
+    field->Release();
+    rs->Close();
+}
+
+TEST_F(Recordset, OneStatementPerOpen) {
+    EXPECT_LT(Open(u"select 1; select 2"), 0);
+    EXPECT_EQ(Open(u"select 1;"), S_OK);
+    rs->Close();
+    EXPECT_LT(Open(u""), 0);
+}
+
+} // namespace

@@ -140,20 +140,21 @@ void PreparePainter(QPainter& p)
 
 // ---------------------------------------------------------------- buttons
 
-struct ButtonSpec {
+struct ButtonLook {
     const char* file;
     const char* words;   // UTF-8
     QColor hue;          // the face's tint
+    int row;             // place on the menu, from the top
 };
 
-// The buttons sit on the background's paper colour at their corners, so the
-// rounded corners blend into it instead of showing white notches.
 const QColor kPaper(0xfb, 0xf7, 0xec);
 
-QImage DrawButton(const ButtonSpec& spec)
+// `under` is the patch of background the button covers on the menu, so that
+// the rounded corners show the background instead of square notches.
+QImage DrawButton(const ButtonLook& look, const QImage& under)
 {
     const int w = 83, h = 20;
-    QImage image = NewImage(w, h, kPaper);
+    QImage image = under.copy(0, 0, w, h).convertToFormat(QImage::Format_RGB32);
     QPainter p(&image);
     PreparePainter(p);
 
@@ -166,12 +167,12 @@ QImage DrawButton(const ButtonSpec& spec)
     p.drawRoundedRect(face.translated(0, 0.8), radius, radius);
 
     QLinearGradient gradient(0, 0, 0, h);
-    gradient.setColorAt(0.0, spec.hue.lighter(175));
-    gradient.setColorAt(0.48, spec.hue.lighter(145));
-    gradient.setColorAt(0.52, spec.hue.lighter(128));
-    gradient.setColorAt(1.0, spec.hue.lighter(112));
+    gradient.setColorAt(0.0, look.hue.lighter(175));
+    gradient.setColorAt(0.48, look.hue.lighter(145));
+    gradient.setColorAt(0.52, look.hue.lighter(128));
+    gradient.setColorAt(1.0, look.hue.lighter(112));
     p.setBrush(gradient);
-    p.setPen(QPen(spec.hue.darker(150), 1.0));
+    p.setPen(QPen(look.hue.darker(150), 1.0));
     p.drawRoundedRect(face.adjusted(0, 0, 0, -0.8), radius, radius);
 
     // A thin highlight under the top edge.
@@ -182,9 +183,9 @@ QImage DrawButton(const ButtonSpec& spec)
     p.setFont(Face(true, 12));
     const QRectF textArea(0, 0, w, h - 1);
     p.setPen(QColor(255, 255, 255, 140));
-    p.drawText(textArea.translated(0, 0.8), Qt::AlignCenter, QString::fromUtf8(spec.words));
-    p.setPen(spec.hue.darker(330));
-    p.drawText(textArea, Qt::AlignCenter, QString::fromUtf8(spec.words));
+    p.drawText(textArea.translated(0, 0.8), Qt::AlignCenter, QString::fromUtf8(look.words));
+    p.setPen(look.hue.darker(330));
+    p.drawText(textArea, Qt::AlignCenter, QString::fromUtf8(look.words));
     p.end();
     return image;
 }
@@ -376,8 +377,8 @@ QImage DrawIcon()
     p.setBrush(tile);
     p.drawRoundedRect(QRectF(0, 0, s, s), 6, 6);
 
-    p.setBrush(QColor(0xf2, 0xb1, 0x4c));   // something in the basket
-    p.drawEllipse(QPointF(15.5, 10.5), 3.6, 3.6);
+    p.setBrush(QColor(0xf2, 0xb1, 0x4c));   // something peeking out of the basket
+    p.drawEllipse(QPointF(17.0, 8.0), 3.8, 3.8);
     DrawCart(p, QPointF(2.5, 4), 27, QColor(0xff, 0xff, 0xff), QColor(255, 255, 255, 70), 2.2);
     p.end();
     return image;
@@ -389,7 +390,7 @@ bool Save(const QString& dir, const char* name, const QImage& image, const QStri
                    EncodeBmp24(image)))
         return false;
     if (!previewDir.isEmpty()) {
-        const QImage zoomed = image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage zoomed = image.scaled(image.size() * 2);
         const QString path = previewDir + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png");
         if (!zoomed.save(path, "PNG")) {
             std::fprintf(stderr, "cartavel-drawres: cannot write %s\n", qPrintable(path));
@@ -443,34 +444,34 @@ int main(int argc, char** argv)
         }
     }
 
-    const ButtonSpec buttons[] = {
-        {"exit", "종료", QColor(0xe0, 0x8a, 0x80)},
-        {"basic_info", "기본정보", QColor(0x8c, 0xb4, 0xd8)},
-        {"plan", "쇼핑계획", QColor(0x8f, 0xc9, 0x9a)},
-        {"shopping", "쇼핑하기", QColor(0xe8, 0xbc, 0x6a)},
-        {"search", "쇼핑검색", QColor(0xa9, 0x9c, 0xd6)},
-        {"stats", "통계보기", QColor(0x7e, 0xc4, 0xc0)},
+    const ButtonLook buttons[] = {
+        {"exit", "종료", QColor(0xe0, 0x8a, 0x80), 5},
+        {"basic_info", "기본정보", QColor(0x8c, 0xb4, 0xd8), 0},
+        {"plan", "쇼핑계획", QColor(0x8f, 0xc9, 0x9a), 1},
+        {"shopping", "쇼핑하기", QColor(0xe8, 0xbc, 0x6a), 2},
+        {"search", "쇼핑검색", QColor(0xa9, 0x9c, 0xd6), 3},
+        {"stats", "통계보기", QColor(0x7e, 0xc4, 0xc0), 4},
     };
+    // Where the menu puts the buttons: 1.5 pixels a dialog unit, from x 81
+    // and y 48 in steps of 13 units.
+    auto placeOf = [](int row) { return QPoint(121, static_cast<int>(72 + 19.5 * row)); };
+
+    const QImage background = DrawBackground();
     QImage images[std::size(buttons)];
     for (std::size_t i = 0; i < std::size(buttons); ++i) {
-        images[i] = DrawButton(buttons[i]);
+        images[i] = DrawButton(buttons[i], background.copy(QRect(placeOf(buttons[i].row), QSize(83, 20))));
         if (!Save(outputDir, buttons[i].file, images[i], previewDir)) return 1;
     }
-    const QImage background = DrawBackground();
     if (!Save(outputDir, "background", background, previewDir)) return 1;
     if (!Save(outputDir, "icon", DrawIcon(), previewDir)) return 1;
 
     if (!previewDir.isEmpty()) {
-        // The menu as the device shows it: the buttons at 1.5 pixels a
-        // dialog unit, from y 48 in steps of 13 units, exit last.
         QImage menu = background.convertToFormat(QImage::Format_RGB32);
         QPainter p(&menu);
-        const int order[] = {1, 2, 3, 4, 5, 0};
-        for (int row = 0; row < 6; ++row)
-            p.drawImage(QPointF(81 * 1.5, (48 + 13 * row) * 1.5), images[order[row]]);
+        for (std::size_t i = 0; i < std::size(buttons); ++i) p.drawImage(placeOf(buttons[i].row), images[i]);
         p.end();
         const QString path = previewDir + QStringLiteral("/menu.png");
-        if (!menu.scaled(menu.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(path, "PNG"))
+        if (!menu.scaled(menu.size() * 2).save(path, "PNG"))
             return 1;
     }
     return 0;

@@ -1,0 +1,20 @@
+#pragma once
+// An owner-drawn button. It shows an image once the program has attached a
+// bitmap button to the control and loaded its bitmaps; it then takes the
+// size of its normal image.
+
+#include "platform/qt/QtControlPeer.h"
+
+class BitmapButtonWidget;
+
+class BitmapButtonPeer : public QtControlPeer {
+public:
+    BitmapButtonPeer(DialogPage& page, CWnd& control);
+
+protected:
+    void ShowState() override;
+    void Show(ControlChange change, int row, int column) override;
+
+private:
+    BitmapButtonWidget* m_pButton;
+};

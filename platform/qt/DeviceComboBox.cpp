@@ -1,0 +1,48 @@
+#include "platform/qt/DeviceComboBox.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWheelEvent>
+
+DeviceComboBox::DeviceComboBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    // The entries are the framework's; the field never adds to them nor
+    // completes what is typed.
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setDuplicatesEnabled(true);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (!m_bListClosing) return;
+        m_bListClosing = false;
+        if (m_picked) m_picked(index);
+    });
+}
+
+void DeviceComboBox::hidePopup() {
+    m_bListClosing = true;
+    QComboBox::hidePopup();
+    QTimer::singleShot(0, this, [this] { m_bListClosing = false; });
+}
+
+void DeviceComboBox::keyPressEvent(QKeyEvent* event) {
+    bool opensList = event->modifiers() & Qt::AltModifier;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (!opensList) {
+            event->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void DeviceComboBox::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The look of the device screen: the same plain controls on every desktop,
+// with the device's tight spacing where Qt's would not fit its small dialogs.
+
+#include <QProxyStyle>
+
+class DeviceStyle : public QProxyStyle {
+public:
+    DeviceStyle();
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
+};

@@ -1,0 +1,99 @@
+#include "platform/qt/DialogPage.h"
+
+#include <QEventLoop>
+
+#include "platform/framework/CDialog.h"
+#include "platform/qt/BitmapButtonPeer.h"
+#include "platform/qt/CheckBoxPeer.h"
+#include "platform/qt/ComboBoxPeer.h"
+#include "platform/qt/EditPeer.h"
+#include "platform/qt/ListViewPeer.h"
+#include "platform/qt/MonthCalendarPeer.h"
+#include "platform/qt/PicturePeer.h"
+#include "platform/qt/PushButtonPeer.h"
+#include "platform/qt/QtWindowSystem.h"
+#include "platform/qt/StaticTextPeer.h"
+#include "platform/qt/TabControlPeer.h"
+
+DialogPage::DialogPage(QtWindowSystem& owner, CDialog& dialog, QWidget* parent)
+    : QWidget(parent), m_owner(owner), m_dialog(dialog) {
+    setObjectName(QStringLiteral("dialog-%1").arg(dialog.TemplateId()));
+    setGeometry(parent->rect());
+    // Dialogs on the device are white, whatever the desktop's colours.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    for (CWnd* control : dialog.Controls()) AddPeer(*control);
+    StackInTemplateOrder();
+}
+
+DialogPage::~DialogPage() {
+    for (QtControlPeer* peer : m_peers) peer->Control().SetPeer(nullptr);
+}
+
+void DialogPage::AddPeer(CWnd& control) {
+    QtControlPeer* peer = nullptr;
+    switch (control.Kind()) {
+    case ControlKind::Edit: peer = new EditPeer(*this, control); break;
+    case ControlKind::Button:
+        if (control.HasStyle(ControlStyle::OwnerDraw)) peer = new BitmapButtonPeer(*this, control);
+        else peer = new PushButtonPeer(*this, control);
+        break;
+    case ControlKind::CheckBox: peer = new CheckBoxPeer(*this, control); break;
+    case ControlKind::Static: peer = new StaticTextPeer(*this, control); break;
+    case ControlKind::Picture: peer = new PicturePeer(*this, control); break;
+    case ControlKind::ComboBox: peer = new ComboBoxPeer(*this, control); break;
+    case ControlKind::ListView: peer = new ListViewPeer(*this, control); break;
+    case ControlKind::Tab: peer = new TabControlPeer(*this, control); break;
+    case ControlKind::MonthCal: peer = new MonthCalendarPeer(*this, control); break;
+    }
+    control.SetPeer(peer);
+    peer->ShowAll();
+    m_peers.push_back(peer);
+}
+
+void DialogPage::StackInTemplateOrder() {
+    // The first control of a template lies on top and the last one beneath
+    // (the main menu's background picture); Tab goes through them in order.
+    QWidget* previous = nullptr;
+    for (QtControlPeer* peer : m_peers) {
+        peer->Widget()->lower();
+        QWidget* focus = peer->FocusWidget();
+        if (focus->focusPolicy() & Qt::TabFocus) {
+            if (previous) setTabOrder(previous, focus);
+            previous = focus;
+        }
+    }
+}
+
+QWidget* DialogPage::ControlWidget(int nID) const {
+    for (QtControlPeer* peer : m_peers) {
+        if (peer->Control().GetDlgCtrlID() == nID) return peer->Widget();
+    }
+    return nullptr;
+}
+
+void DialogPage::Refresh(bool isTop) {
+    for (QtControlPeer* peer : m_peers) peer->Flush();
+    if (isTop) SyncFocus();
+}
+
+void DialogPage::SyncFocus() {
+    CWnd* focused = m_dialog.FocusedControl();
+    for (QtControlPeer* peer : m_peers) {
+        if (&peer->Control() != focused) continue;
+        QWidget* widget = peer->FocusWidget();
+        if (widget->isVisible() && !widget->hasFocus()) {
+            m_owner.ApplyChange([&] { widget->setFocus(Qt::OtherFocusReason); });
+        }
+        return;
+    }
+}
+
+void DialogPage::EndLoopIfEnded() {
+    if (m_pLoop && m_dialog.HasEnded()) m_pLoop->exit();
+}

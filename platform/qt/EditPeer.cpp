@@ -1,0 +1,43 @@
+#include "platform/qt/EditPeer.h"
+
+#include <QLineEdit>
+
+#include "platform/framework/CDialog.h"
+#include "platform/framework/DialogInput.h"
+#include "platform/qt/DialogPage.h"
+#include "platform/qt/QtText.h"
+
+EditPeer::EditPeer(DialogPage& page, CWnd& control) : QtControlPeer(page, control), m_pEdit(new QLineEdit(&page)) {
+    m_pEdit->setFrame(control.HasStyle(ControlStyle::Border));
+    m_pEdit->setReadOnly(control.HasStyle(ControlStyle::ReadOnly));
+    Qt::Alignment horizontal = control.HasStyle(ControlStyle::Right)    ? Qt::AlignRight
+                               : control.HasStyle(ControlStyle::Center) ? Qt::AlignHCenter
+                                                                        : Qt::AlignLeft;
+    m_pEdit->setAlignment(horizontal | Qt::AlignVCenter);
+    m_pEdit->setTextMargins(0, 0, 0, 0);
+    // textEdited comes only from the person's typing, never from setText.
+    connect(m_pEdit, &QLineEdit::textEdited, this, [this](const QString& text) { Typed(text); });
+    SetWidget(m_pEdit);
+}
+
+void EditPeer::ShowState() {
+    ShowText();
+}
+
+void EditPeer::Show(ControlChange change, int, int) {
+    if (change == ControlChange::Text && !IsDelivering()) ShowText();
+}
+
+void EditPeer::Typed(const QString& text) {
+    Deliver([&] { DialogInput::TypeText(Dialog(), Id(), QtText::FromQString(text)); });
+    // A focus-loss handler that ran first may have changed this field.
+    ShowText();
+}
+
+void EditPeer::ShowText() {
+    QString text = QtText::ToQString(Control().WindowText());
+    if (m_pEdit->text() == text) return;
+    m_pEdit->setText(text);
+    // A text the program sets shows from its start, as on the device.
+    m_pEdit->setCursorPosition(0);
+}

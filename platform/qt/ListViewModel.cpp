@@ -1,0 +1,62 @@
+#include "platform/qt/ListViewModel.h"
+
+#include <QSize>
+
+#include "platform/framework/CListCtrl.h"
+#include "platform/qt/DeviceMetrics.h"
+#include "platform/qt/QtText.h"
+
+ListViewModel::ListViewModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ListViewModel::SetList(const CListCtrl* list) {
+    m_pList = list;
+    Reload();
+}
+
+void ListViewModel::Reload() {
+    beginResetModel();
+    m_nRows = m_pList ? m_pList->GetItemCount() : 0;
+    m_nColumns = m_pList ? m_pList->GetColumnCount() : 0;
+    endResetModel();
+}
+
+void ListViewModel::CellChanged(int row, int column) {
+    if (row < 0 || row >= m_nRows || column < 0 || column >= m_nColumns) return;
+    QModelIndex cell = index(row, column);
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+int ListViewModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_nRows;
+}
+
+int ListViewModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_nColumns;
+}
+
+QVariant ListViewModel::data(const QModelIndex& index, int role) const {
+    if (!m_pList || !index.isValid()) return QVariant();
+    if (role == Qt::DisplayRole) return QtText::ToQString(m_pList->GetItemText(index.row(), index.column()));
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ColumnAlignment(index.column()) | Qt::AlignVCenter);
+    if (role == Qt::SizeHintRole) return QSize(0, DeviceMetrics::kListRowHeight);
+    return QVariant();
+}
+
+QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (!m_pList || orientation != Qt::Horizontal || section < 0 || section >= m_pList->GetColumnCount()) {
+        return QVariant();
+    }
+    if (role == Qt::DisplayRole) return QtText::ToQString(m_pList->Column(section).title);
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ColumnAlignment(section) | Qt::AlignVCenter);
+    return QVariant();
+}
+
+Qt::Alignment ListViewModel::ColumnAlignment(int column) const {
+    // The device's list view always draws its first column from the left.
+    if (column == 0 || column >= m_pList->GetColumnCount()) return Qt::AlignLeft;
+    switch (m_pList->Column(column).format) {
+    case LVCFMT_RIGHT: return Qt::AlignRight;
+    case LVCFMT_CENTER: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}

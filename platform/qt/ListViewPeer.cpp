@@ -1,0 +1,144 @@
+#include "platform/qt/ListViewPeer.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QTreeView>
+
+#include "platform/framework/CDialog.h"
+#include "platform/framework/CListCtrl.h"
+#include "platform/framework/DialogInput.h"
+#include "platform/qt/DialogPage.h"
+#include "platform/qt/ListViewModel.h"
+#include "platform/qt/QtWindowSystem.h"
+
+ListViewPeer::ListViewPeer(DialogPage& page, CWnd& control)
+    : QtControlPeer(page, control), m_pView(new QTreeView(&page)), m_pModel(new ListViewModel(this)) {
+    m_pView->setRootIsDecorated(false);
+    m_pView->setItemsExpandable(false);
+    m_pView->setUniformRowHeights(true);
+    m_pView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pView->setTextElideMode(Qt::ElideNone);
+    m_pView->setFrameShape(control.HasStyle(ControlStyle::Border) ? QFrame::Box : QFrame::NoFrame);
+    QHeaderView* header = m_pView->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    header->setMinimumSectionSize(0);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_pView->setModel(m_pModel);
+    m_pModel->SetList(dynamic_cast<CListCtrl*>(&control));
+    SetWidget(m_pView);
+}
+
+void ListViewPeer::ShowState() {
+    m_pModel->SetList(dynamic_cast<CListCtrl*>(&Control()));
+    m_bStale = false;
+    ShowColumns();
+    ShowStyle();
+    ShowSelection();
+}
+
+void ListViewPeer::Show(ControlChange change, int row, int column) {
+    switch (change) {
+    case ControlChange::Columns:
+    case ControlChange::Rows:
+    case ControlChange::RowInserted:
+        m_bStale = true;
+        HoldBack();
+        break;
+    case ControlChange::Cell:
+        if (!m_bStale) m_pModel->CellChanged(row, column);
+        break;
+    case ControlChange::Selection:
+        if (m_bStale) HoldBack();
+        else ShowSelection();
+        break;
+    case ControlChange::Style: ShowStyle(); break;
+    case ControlChange::Repaint: Flush(); break;
+    default: break;
+    }
+}
+
+void ListViewPeer::HoldBack() {
+    // Changes outside the person's actions (while a dialog initialises, or
+    // under a message box) show at the next turn of the event loop.
+    if (m_bFlushQueued) return;
+    m_bFlushQueued = true;
+    QTimer::singleShot(0, this, [this] { Flush(); });
+}
+
+void ListViewPeer::Flush() {
+    m_bFlushQueued = false;
+    if (!m_bStale) return;
+    m_bStale = false;
+    Page().Owner().ApplyChange([this] {
+        m_pModel->Reload();
+        ShowColumns();
+        ShowSelection();
+    });
+}
+
+void ListViewPeer::ShowColumns() {
+    auto* list = dynamic_cast<CListCtrl*>(&Control());
+    if (!list) return;
+    QHeaderView* header = m_pView->header();
+    for (int column = 0; column < list->GetColumnCount() && column < header->count(); ++column) {
+        int width = list->Column(column).width;
+        // A hidden section has no handle: it cannot be dragged open.
+        header->setSectionHidden(column, width == 0);
+        if (width > 0) header->resizeSection(column, width);
+        header->setSectionResizeMode(column, width > 0 ? QHeaderView::Interactive : QHeaderView::Fixed);
+    }
+}
+
+void ListViewPeer::ShowSelection() {
+    auto* list = dynamic_cast<CListCtrl*>(&Control());
+    int row = list ? list->GetSelectionMark() : -1;
+    QItemSelectionModel* selection = m_pView->selectionModel();
+    if (row < 0 || row >= m_pModel->rowCount()) {
+        selection->clear();
+        return;
+    }
+    QModelIndex index = m_pModel->index(row, 0);
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ListViewPeer::ShowStyle() {
+    auto* list = dynamic_cast<CListCtrl*>(&Control());
+    bool fullRow = list && (list->GetExtendedStyle() & LVS_EX_FULLROWSELECT);
+    m_pView->setSelectionBehavior(fullRow ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    m_pView->setAllColumnsShowFocus(fullRow);
+}
+
+bool ListViewPeer::FilterInput(QWidget* target, QEvent* event) {
+    // The list's own selection and keyboard moves are not taken: the device
+    // reports taps, and the selection shown is the one the framework keeps.
+    if (target == m_pView->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            m_bPressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+            return true;
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return true;
+        case QEvent::MouseButtonRelease: {
+            if (!m_bPressed) return true;
+            m_bPressed = false;
+            Flush();
+            QModelIndex index = m_pView->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            int row = index.isValid() ? index.row() : -1;
+            Deliver([this, row] { DialogInput::TapRow(Dialog(), Id(), row); });
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        return key != Qt::Key_Tab && key != Qt::Key_Backtab;
+    }
+    return false;
+}

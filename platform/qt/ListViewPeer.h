@@ -1,0 +1,35 @@
+#pragma once
+// A list view in report view. Rows, cells and columns that the program
+// changes are shown together, at the next refresh: a fill of a hundred
+// thousand rows then costs one reload. Columns of width 0 carry data for the
+// program and stay invisible. A tap reports the row under it, -1 beside the
+// rows; the selection shown is the framework's.
+
+#include "platform/qt/QtControlPeer.h"
+
+class ListViewModel;
+class QTreeView;
+
+class ListViewPeer : public QtControlPeer {
+public:
+    ListViewPeer(DialogPage& page, CWnd& control);
+
+    void Flush() override;
+
+protected:
+    void ShowState() override;
+    void Show(ControlChange change, int row, int column) override;
+    bool FilterInput(QWidget* target, QEvent* event) override;
+
+private:
+    void HoldBack();
+    void ShowColumns();
+    void ShowSelection();
+    void ShowStyle();
+
+    QTreeView* m_pView;
+    ListViewModel* m_pModel;
+    bool m_bStale = false;       // rows or columns changed since the last reload
+    bool m_bFlushQueued = false;
+    bool m_bPressed = false;     // the press of a tap landed on the rows' area
+};

@@ -1,0 +1,121 @@
+#include "platform/qt/MonthCalendarWidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int kWeeks = 6;
+constexpr int kDays = 7;
+const QColor kTitleBack(0x10, 0x3a, 0x8c);
+const QColor kSelectedBack(0x10, 0x3a, 0x8c);
+const QColor kOtherMonth(0x90, 0x90, 0x90);
+} // namespace
+
+MonthCalendarWidget::MonthCalendarWidget(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    SetSelectedDate(QDate::currentDate());
+}
+
+void MonthCalendarWidget::SetSelectedDate(const QDate& date) {
+    if (!date.isValid()) return;
+    m_selected = date;
+    m_page = QDate(date.year(), date.month(), 1);
+    update();
+}
+
+int MonthCalendarWidget::TitleHeight() const {
+    return fontMetrics().height() + 4;
+}
+
+int MonthCalendarWidget::NamesHeight() const {
+    return fontMetrics().height() + 4;
+}
+
+QDate MonthCalendarWidget::FirstShownDay() const {
+    // Weeks start on Sunday; a month that starts on Sunday shows the week
+    // before it too, as the device does.
+    int back = m_page.dayOfWeek() % kDays;
+    return m_page.addDays(-(back == 0 ? kDays : back));
+}
+
+QRect MonthCalendarWidget::DayRect(const QDate& date) const {
+    qint64 index = FirstShownDay().daysTo(date);
+    if (index < 0 || index >= kWeeks * kDays) return QRect();
+    int top = TitleHeight() + NamesHeight();
+    int cellHeight = (height() - top) / kWeeks;
+    int column = static_cast<int>(index % kDays);
+    int row = static_cast<int>(index / kDays);
+    int left = column * width() / kDays;
+    return QRect(left, top + row * cellHeight, (column + 1) * width() / kDays - left, cellHeight);
+}
+
+QDate MonthCalendarWidget::DayAt(const QPoint& point) const {
+    for (int i = 0; i < kWeeks * kDays; ++i) {
+        QDate day = FirstShownDay().addDays(i);
+        if (DayRect(day).contains(point)) return day;
+    }
+    return QDate();
+}
+
+QRect MonthCalendarWidget::PreviousArrow() const {
+    return QRect(0, 0, TitleHeight(), TitleHeight());
+}
+
+QRect MonthCalendarWidget::NextArrow() const {
+    return QRect(width() - TitleHeight(), 0, TitleHeight(), TitleHeight());
+}
+
+void MonthCalendarWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    QRect title(0, 0, width(), TitleHeight());
+    painter.fillRect(title, kTitleBack);
+    painter.setPen(Qt::white);
+    painter.drawText(title, Qt::AlignCenter, QStringLiteral("%1년 %2월").arg(m_page.year()).arg(m_page.month()));
+    painter.drawText(PreviousArrow(), Qt::AlignCenter, QStringLiteral("◀"));
+    painter.drawText(NextArrow(), Qt::AlignCenter, QStringLiteral("▶"));
+
+    static const QString names[kDays] = {QStringLiteral("일"), QStringLiteral("월"), QStringLiteral("화"),
+                                         QStringLiteral("수"), QStringLiteral("목"), QStringLiteral("금"),
+                                         QStringLiteral("토")};
+    int namesTop = TitleHeight();
+    for (int column = 0; column < kDays; ++column) {
+        int left = column * width() / kDays;
+        QRect cell(left, namesTop, (column + 1) * width() / kDays - left, NamesHeight());
+        painter.setPen(column == 0 ? Qt::red : Qt::black);
+        painter.drawText(cell, Qt::AlignCenter, names[column]);
+    }
+    painter.setPen(Qt::black);
+    painter.drawLine(2, namesTop + NamesHeight() - 1, width() - 3, namesTop + NamesHeight() - 1);
+
+    for (int i = 0; i < kWeeks * kDays; ++i) {
+        QDate day = FirstShownDay().addDays(i);
+        QRect cell = DayRect(day);
+        bool inMonth = day.month() == m_page.month();
+        if (day == m_selected) {
+            painter.fillRect(cell.adjusted(1, 0, -1, 0), kSelectedBack);
+            painter.setPen(Qt::white);
+        } else {
+            painter.setPen(inMonth ? Qt::black : kOtherMonth);
+        }
+        painter.drawText(cell, Qt::AlignCenter, QString::number(day.day()));
+    }
+}
+
+void MonthCalendarWidget::mousePressEvent(QMouseEvent* event) {
+    QPoint at = event->position().toPoint();
+    m_pressed = QDate();
+    if (PreviousArrow().contains(at)) m_page = m_page.addMonths(-1);
+    else if (NextArrow().contains(at)) m_page = m_page.addMonths(1);
+    else m_pressed = DayAt(at);
+    update();
+}
+
+void MonthCalendarWidget::mouseReleaseEvent(QMouseEvent* event) {
+    QDate day = DayAt(event->position().toPoint());
+    if (!m_pressed.isValid() || day != m_pressed) return;
+    m_pressed = QDate();
+    if (m_picked) m_picked(day);
+}

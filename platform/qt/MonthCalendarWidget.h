@@ -1,0 +1,42 @@
+#pragma once
+// A month calendar drawn as the device draws it in its small rectangle: the
+// month with arrows to page, the day names from Sunday, six weeks of days
+// (those of the months around in grey) and the selected day marked. There is
+// no line for today's date.
+
+#include <QDate>
+#include <QWidget>
+#include <functional>
+
+class MonthCalendarWidget : public QWidget {
+public:
+    explicit MonthCalendarWidget(QWidget* parent);
+
+    // Marks the day and pages to its month.
+    void SetSelectedDate(const QDate& date);
+    QDate SelectedDate() const { return m_selected; }
+    // The first day of the month shown.
+    QDate Page() const { return m_page; }
+    // Called with the day the person taps; paging is no pick.
+    void OnPicked(std::function<void(const QDate&)> picked) { m_picked = std::move(picked); }
+    // Where the day is drawn on the page shown; empty when it is not.
+    QRect DayRect(const QDate& date) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int TitleHeight() const;
+    int NamesHeight() const;
+    QDate FirstShownDay() const;
+    QDate DayAt(const QPoint& point) const;
+    QRect PreviousArrow() const;
+    QRect NextArrow() const;
+
+    QDate m_selected;
+    QDate m_page;
+    QDate m_pressed;
+    std::function<void(const QDate&)> m_picked;
+};

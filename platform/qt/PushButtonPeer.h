@@ -1,0 +1,18 @@
+#pragma once
+// A push button with its caption.
+
+#include "platform/qt/QtControlPeer.h"
+
+class QPushButton;
+
+class PushButtonPeer : public QtControlPeer {
+public:
+    PushButtonPeer(DialogPage& page, CWnd& control);
+
+protected:
+    void ShowState() override;
+    void Show(ControlChange change, int row, int column) override;
+
+private:
+    QPushButton* m_pButton;
+};

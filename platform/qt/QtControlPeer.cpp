@@ -1,0 +1,109 @@
+#include "platform/qt/QtControlPeer.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QWidget>
+
+#include "platform/framework/CDialog.h"
+#include "platform/framework/DialogInput.h"
+#include "platform/qt/DeviceMetrics.h"
+#include "platform/qt/DialogPage.h"
+#include "platform/qt/QtWindowSystem.h"
+
+QtControlPeer::QtControlPeer(DialogPage& page, CWnd& control) : QObject(&page), m_page(page), m_pControl(&control) {}
+
+void QtControlPeer::SetWidget(QWidget* widget) {
+    m_pWidget = widget;
+    widget->setObjectName(QStringLiteral("control-%1").arg(m_pControl->GetDlgCtrlID()));
+    widget->setGeometry(DeviceMetrics::Rect(*m_pControl->Template()));
+    // Every control that takes the focus takes it when tapped; Tab visits only
+    // those with the tab-stop style.
+    Qt::FocusPolicy policy = !m_pControl->TakesFocus()                     ? Qt::NoFocus
+                             : m_pControl->HasStyle(ControlStyle::TabStop) ? Qt::StrongFocus
+                                                                           : Qt::ClickFocus;
+    widget->setFocusPolicy(policy);
+    widget->installEventFilter(this);
+    for (QWidget* part : widget->findChildren<QWidget*>()) {
+        if (part->focusPolicy() != Qt::NoFocus) part->setFocusPolicy(policy);
+        part->installEventFilter(this);
+    }
+}
+
+void QtControlPeer::OnControlChanged(ControlChange change, int row, int column) {
+    m_page.Owner().ApplyChange([&] {
+        QSignalBlocker blocker(m_pWidget);
+        if (change == ControlChange::Visibility) m_pWidget->setVisible(m_pControl->IsWindowVisible());
+        else Show(change, row, column);
+    });
+}
+
+void QtControlPeer::ControlReplaced(CWnd& control) {
+    m_pControl = &control;
+    ShowAll();
+}
+
+void QtControlPeer::ShowAll() {
+    m_page.Owner().ApplyChange([&] {
+        QSignalBlocker blocker(m_pWidget);
+        m_pWidget->setVisible(m_pControl->IsWindowVisible());
+        ShowState();
+    });
+}
+
+CDialog& QtControlPeer::Dialog() const {
+    return m_page.Dialog();
+}
+
+int QtControlPeer::Id() const {
+    return m_pControl->GetDlgCtrlID();
+}
+
+void QtControlPeer::Deliver(const std::function<void()>& action) {
+    ++m_nDelivering;
+    m_page.Owner().Deliver(action);
+    --m_nDelivering;
+}
+
+bool QtControlPeer::TapTakesFocus() {
+    if (!m_pControl->TakesFocus()) return true;
+    QtWindowSystem& owner = m_page.Owner();
+    int before = owner.Interruptions();
+    Deliver([this] { DialogInput::MoveFocus(Dialog(), Id()); });
+    return !Dialog().HasEnded() && owner.Interruptions() == before && m_pControl->IsWindowVisible();
+}
+
+void QtControlPeer::FocusArrived(Qt::FocusReason reason) {
+    // Taps move the focus on the press itself; what remains of the person's
+    // own moves is the Tab key. Focus that comes back with the window, a
+    // closed popup or a change of the window system's own is no move.
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return;
+    if (m_page.Owner().IsApplyingChange()) return;
+    Deliver([this] { DialogInput::MoveFocus(Dialog(), Id()); });
+}
+
+bool QtControlPeer::eventFilter(QObject* watched, QEvent* event) {
+    auto* target = static_cast<QWidget*>(watched);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (!TapTakesFocus()) return true;
+        break;
+    case QEvent::FocusIn:
+        FocusArrived(static_cast<QFocusEvent*>(event)->reason());
+        break;
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            Deliver([this] { DialogInput::Close(Dialog()); });
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return FilterInput(target, event);
+}
+
+bool QtControlPeer::FilterInput(QWidget*, QEvent*) {
+    return false;
+}

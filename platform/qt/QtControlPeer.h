@@ -1,0 +1,62 @@
+#pragma once
+// The Qt side of one control: shows the framework control's state in a
+// widget and hands what the person does to the widget back to DialogInput.
+// Changes made by the program are shown with the widget's signals blocked, so
+// they never come back as notifications.
+
+#include <QObject>
+#include <functional>
+
+#include "platform/framework/CWnd.h"
+
+class CDialog;
+class DialogPage;
+class QWidget;
+
+class QtControlPeer : public QObject, public IControlPeer {
+public:
+    QtControlPeer(DialogPage& page, CWnd& control);
+
+    void OnControlChanged(ControlChange change, int row, int column) final;
+    void ControlReplaced(CWnd& control) override;
+
+    CWnd& Control() const { return *m_pControl; }
+    QWidget* Widget() const { return m_pWidget; }
+    // The widget that holds the keyboard focus for the control.
+    virtual QWidget* FocusWidget() const { return m_pWidget; }
+    // Puts the control's whole state on the screen.
+    void ShowAll();
+    // Shows changes held back to be shown together (a list's rows).
+    virtual void Flush() {}
+
+protected:
+    // Takes the widget: at the template's rectangle, with the focus rules of
+    // the device, and with the person's input on it and its parts watched.
+    void SetWidget(QWidget* widget);
+    virtual void ShowState() = 0;
+    virtual void Show(ControlChange change, int row, int column) = 0;
+    // The person's input on the widget or one of its parts, after the focus
+    // has gone where a tap sends it; true swallows the event.
+    virtual bool FilterInput(QWidget* target, QEvent* event);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Runs one action of the person on this control's dialog.
+    void Deliver(const std::function<void()>& action);
+    // While this control's own action runs, the control's echo of it is not
+    // shown (it would move the cursor under the person's fingers).
+    bool IsDelivering() const { return m_nDelivering > 0; }
+    CDialog& Dialog() const;
+    int Id() const;
+    DialogPage& Page() const { return m_page; }
+
+private:
+    // Moves the dialog's focus for a tap; false when a focus-loss handler
+    // used the tap up (ended the dialog, asked something, hid the control).
+    bool TapTakesFocus();
+    void FocusArrived(Qt::FocusReason reason);
+
+    DialogPage& m_page;
+    CWnd* m_pControl;
+    QWidget* m_pWidget = nullptr;
+    int m_nDelivering = 0;
+};

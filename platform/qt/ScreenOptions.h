@@ -1,0 +1,27 @@
+#pragma once
+// The options of the screen platform. The program itself takes no arguments;
+// the platform that shows it takes the zoom of the device screen.
+
+#include <string>
+
+class ScreenOptions {
+public:
+    static constexpr int kDefaultZoom = 2;
+    static constexpr int kMaxZoom = 8;
+
+    // Reads `--zoom N` (or `--zoom=N`) and `--help`; false, with Error(), for
+    // anything else.
+    bool Parse(int argc, const char* const* argv);
+
+    int Zoom() const { return m_nZoom; }
+    bool WantsHelp() const { return m_bHelp; }
+    const std::string& Error() const { return m_strError; }
+    static const char* Usage();
+
+private:
+    bool ReadZoom(const std::string& word);
+
+    int m_nZoom = kDefaultZoom;
+    bool m_bHelp = false;
+    std::string m_strError;
+};

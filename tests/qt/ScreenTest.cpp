@@ -1,0 +1,97 @@
+#include "ScreenTest.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+
+#include "platform/qt/DeviceScreen.h"
+#include "platform/qt/NavigationBarView.h"
+
+namespace {
+constexpr int kPatienceMs = 20000;
+}
+
+ScreenTest::ScreenTest() : m_pBefore(WindowSystem::Install(&m_screen)) {
+    m_screen.SetDialogShownHook([this](CDialog& dialog) { Shown(dialog); });
+    m_boxWatcher.setInterval(10);
+    QObject::connect(&m_boxWatcher, &QTimer::timeout, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        m_boxWatcher.stop();
+        m_seenBoxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        QAbstractButton* button = box->button(m_nextAnswer);
+        if (button) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            ADD_FAILURE() << "the message box \"" << box->text().toStdString() << "\" has no such button";
+            box->reject();
+        }
+    });
+}
+
+ScreenTest::~ScreenTest() {
+    WindowSystem::Install(m_pBefore);
+}
+
+INT_PTR ScreenTest::Run(CDialog& dialog, std::function<void(CDialog&)> person) {
+    m_people[static_cast<int>(dialog.TemplateId())] = std::move(person);
+    QTimer patience;
+    patience.setSingleShot(true);
+    QObject::connect(&patience, &QTimer::timeout, [this] { GiveUp(); });
+    patience.start(kPatienceMs);
+    return dialog.DoModal();
+}
+
+void ScreenTest::WhenShown(int templateId, std::function<void(CDialog&)> person) {
+    m_people[templateId] = std::move(person);
+}
+
+void ScreenTest::Shown(CDialog& dialog) {
+    auto found = m_people.find(static_cast<int>(dialog.TemplateId()));
+    if (found == m_people.end()) {
+        ADD_FAILURE() << "nobody acts on dialog " << dialog.TemplateId();
+        dialog.EndDialog(IDCANCEL);
+        return;
+    }
+    // Key strokes and Tab need the window to be the active one.
+    DeviceScreen& screen = m_screen.Screen();
+    screen.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&screen));
+    found->second(dialog);
+    if (!dialog.HasEnded()) {
+        ADD_FAILURE() << "dialog " << dialog.TemplateId() << " is still open after the person's actions";
+        dialog.EndDialog(IDCANCEL);
+    }
+}
+
+void ScreenTest::GiveUp() {
+    ADD_FAILURE() << "the run took too long: a dialog or message box waited for input nobody gave";
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    for (CDialog* dialog : CDialog::RunningDialogs()) dialog->EndDialog(IDCANCEL);
+    m_screen.AfterInput();
+}
+
+QWidget* ScreenTest::Widget(const CDialog& dialog, int nID) {
+    QWidget* widget = m_screen.ControlWidget(dialog, nID);
+    EXPECT_NE(widget, nullptr) << "control " << nID << " of dialog " << dialog.TemplateId() << " has no widget";
+    return widget;
+}
+
+void ScreenTest::Type(QWidget* widget, const QString& text) {
+    for (QChar ch : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+NavigationBarView& ScreenTest::NavigationBar() {
+    return m_screen.Screen().NavigationBar();
+}
+
+QWidget* ScreenTest::NamedWidget(const char* name) {
+    auto* widget = m_screen.Screen().findChild<QWidget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << "no widget named " << name;
+    return widget;
+}
+
+void ScreenTest::AnswerNextBox(QMessageBox::StandardButton answer) {
+    m_nextAnswer = answer;
+    m_boxWatcher.start();
+}

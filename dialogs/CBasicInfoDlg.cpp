@@ -84,16 +84,22 @@ BOOL CBasicInfoDlg::OnInitDialog() {
 }
 
 void CBasicInfoDlg::ShowTabControls() {
-    const bool product = m_nTab == kProductTab;
-    const int nameShow = product ? SW_HIDE : SW_SHOW;
-    const int productShow = product ? SW_SHOW : SW_HIDE;
-    GetDlgItem(IDC_BI_STATIC_NAME)->ShowWindow(nameShow);
-    GetDlgItem(IDC_BI_EDIT_NAME)->ShowWindow(nameShow);
-    if (!product) SetDlgItemText(IDC_BI_STATIC_NAME, KindOf(m_nTab).label);
-    GetDlgItem(IDC_BI_COMBO_CATEGORY)->ShowWindow(productShow);
-    GetDlgItem(IDC_BI_EDIT_PRODNAME)->ShowWindow(productShow);
-    GetDlgItem(IDC_BI_STATIC_PRODNAME)->ShowWindow(productShow);
-    GetDlgItem(IDC_BI_STATIC_CATEGORY)->ShowWindow(productShow);
+    if (m_nTab == kProductTab) {
+        GetDlgItem(IDC_BI_STATIC_NAME)->ShowWindow(SW_HIDE);
+        GetDlgItem(IDC_BI_EDIT_NAME)->ShowWindow(SW_HIDE);
+        GetDlgItem(IDC_BI_COMBO_CATEGORY)->ShowWindow(SW_SHOW);
+        GetDlgItem(IDC_BI_EDIT_PRODNAME)->ShowWindow(SW_SHOW);
+        GetDlgItem(IDC_BI_STATIC_PRODNAME)->ShowWindow(SW_SHOW);
+        GetDlgItem(IDC_BI_STATIC_CATEGORY)->ShowWindow(SW_SHOW);
+        return;
+    }
+    GetDlgItem(IDC_BI_STATIC_NAME)->ShowWindow(SW_SHOW);
+    GetDlgItem(IDC_BI_EDIT_NAME)->ShowWindow(SW_SHOW);
+    SetDlgItemText(IDC_BI_STATIC_NAME, KindOf(m_nTab).label);
+    GetDlgItem(IDC_BI_COMBO_CATEGORY)->ShowWindow(SW_HIDE);
+    GetDlgItem(IDC_BI_EDIT_PRODNAME)->ShowWindow(SW_HIDE);
+    GetDlgItem(IDC_BI_STATIC_PRODNAME)->ShowWindow(SW_HIDE);
+    GetDlgItem(IDC_BI_STATIC_CATEGORY)->ShowWindow(SW_HIDE);
 }
 
 void CBasicInfoDlg::ReloadList() {

@@ -16,6 +16,31 @@ CString FirstField(const CString& strRow) {
     return nEnd < 0 ? strRow : strRow.Left(nEnd);
 }
 
+// Quantity and discount go bare into number columns: a text that is not a
+// whole number would break the statement or store something no sum can use.
+// Blanks around the number are forgiven; what is left is rewritten with "%d".
+// Empty stays empty, for the save to make it "0".
+bool NormaliseWholeNumber(CString& strValue) {
+    CString strTrimmed = strValue;
+    strTrimmed.Trim();
+    if (strTrimmed.IsEmpty()) {
+        strValue.Empty();
+        return true;
+    }
+    int i = (strTrimmed[0] == u'-' || strTrimmed[0] == u'+') ? 1 : 0;
+    if (i == strTrimmed.GetLength()) return false;
+    long long nValue = 0;
+    for (; i < strTrimmed.GetLength(); ++i) {
+        if (strTrimmed[i] < u'0' || strTrimmed[i] > u'9') return false;
+        nValue = nValue * 10 + (strTrimmed[i] - u'0');
+        if (nValue > static_cast<long long>(INT_MAX) + 1) return false;
+    }
+    if (strTrimmed[0] == u'-') nValue = -nValue;
+    if (nValue < INT_MIN || nValue > INT_MAX) return false;
+    strValue.Format(_T("%d"), static_cast<int>(nValue));
+    return true;
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CPlanDlg, CDialog)
@@ -131,35 +156,12 @@ void CPlanDlg::ClearInputs() {
     UpdateData(FALSE);
 }
 
-bool CPlanDlg::NormaliseWholeNumber(CString& strValue) {
-    CString strTrimmed = strValue;
-    strTrimmed.Trim();
-    if (strTrimmed.IsEmpty()) {
-        strValue.Empty();
-        return true;
-    }
-    int i = (strTrimmed[0] == u'-' || strTrimmed[0] == u'+') ? 1 : 0;
-    if (i == strTrimmed.GetLength()) return false;
-    long long nValue = 0;
-    for (; i < strTrimmed.GetLength(); ++i) {
-        if (strTrimmed[i] < u'0' || strTrimmed[i] > u'9') return false;
-        nValue = nValue * 10 + (strTrimmed[i] - u'0');
-        if (nValue > static_cast<long long>(INT_MAX) + 1) return false;
-    }
-    if (strTrimmed[0] == u'-') nValue = -nValue;
-    if (nValue < INT_MIN || nValue > INT_MAX) return false;
-    strValue.Format(_T("%d"), static_cast<int>(nValue));
-    return true;
-}
-
 void CPlanDlg::OnSave() {
     UpdateData(TRUE);
     if (m_strCategory.IsEmpty() || m_strProdName.IsEmpty()) {
         AfxMessageBox(_T("입력이 오류."));
         return;
     }
-    // Quantity and discount go into the statements as numbers: anything but a
-    // whole number would store a text or break the statement.
     if (!NormaliseWholeNumber(m_strQty) || !NormaliseWholeNumber(m_strDcAmt)) {
         AfxMessageBox(_T("입력이 오류."));
         return;

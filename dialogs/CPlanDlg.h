@@ -31,9 +31,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Empty stays empty; otherwise a whole number of 32 bits, written "%d".
-    static bool NormaliseWholeNumber(CString& strValue);
-
     CString m_strSeqNo;
     CString m_strCuponYN;
     CString m_strOldProdName;

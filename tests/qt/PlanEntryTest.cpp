@@ -192,12 +192,6 @@ TEST_F(PlanEntry, APersonPlansChangesAndDeletesAnItemThroughTheWidgets) {
         EXPECT_EQ(FieldText(shown, IDC_PL_EDIT_DCAMT), QStringLiteral("500"));
         EXPECT_TRUE(WidgetAs<QCheckBox>(shown, IDC_PL_CHECK_COUPON)->isChecked());
 
-        // A typed quantity that is no number is refused and writes nothing.
-        Retype(shown, IDC_PL_EDIT_QTY, QStringLiteral("3개"));
-        AnswerBoxes({QMessageBox::Ok});
-        QTest::mouseClick(Widget(shown, IDC_PL_BTN_SAVE), Qt::LeftButton);
-        EXPECT_EQ(TakeBoxTexts(), QStringList{QStringLiteral("입력이 오류.")});
-
         // Another product for the picked row asks first; Yes changes the row.
         Retype(shown, IDC_PL_EDIT_QTY, QStringLiteral("2"));
         Choose(shown, IDC_PL_COMBO_PRODUCT, QStringLiteral("배"));

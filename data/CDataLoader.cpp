@@ -1,5 +1,8 @@
 #include "data/CDataLoader.h"
 
+#include <charconv>
+#include <string>
+
 #include "data/CUpdateStatement.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/framework/CComboBox.h"
@@ -27,6 +30,24 @@ VARTYPE KindOfType(long typeCode) {
     case adUnsignedTinyInt: return VT_UI1;
     default: return VT_BSTR;  // texts, and any other code, stay texts
     }
+}
+
+// The texts of "%d", "%hd" and "%.2f" as the C locale writes them, whatever
+// locale the host (or the toolkit) has set: a list cell never shows "3,50".
+CString Decimal(long value) {
+    char buffer[24];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    (void)ec;
+    std::u16string text(buffer, end);
+    return CString(std::move(text));
+}
+
+CString TwoDecimals(double value) {
+    char buffer[400];  // "%.2f" of the largest double has 309 digits before the point
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    if (ec != std::errc()) return CString::Formatted(u"%.2f", value);
+    std::u16string text(buffer, end);
+    return CString(std::move(text));
 }
 
 CString TakeBstr(BSTR text) {
@@ -204,10 +225,10 @@ CString CDataLoader::FieldText(const VARIANT& value) {
     switch (value.vt) {
     case VT_EMPTY:
     case VT_NULL: text = u"NULL"; break;
-    case VT_I2: text.Format(u"%hd", value.iVal); break;
-    case VT_I4: text.Format(u"%d", value.lVal); break;
-    case VT_R4: text.Format(u"%.2f", static_cast<double>(value.fltVal)); break;
-    case VT_R8: text.Format(u"%.2f", value.dblVal); break;
+    case VT_I2: text = Decimal(value.iVal); break;
+    case VT_I4: text = Decimal(value.lVal); break;
+    case VT_R4: text = TwoDecimals(static_cast<double>(value.fltVal)); break;
+    case VT_R8: text = TwoDecimals(value.dblVal); break;
     case VT_CY:
         if (SUCCEEDED(VarFormatCurrency(&value, &formatted))) text = TakeBstr(formatted);
         break;
@@ -224,7 +245,11 @@ CString CDataLoader::FieldText(const VARIANT& value) {
         }
         break;
     }
-    case VT_UI1: text.Format(u"0x%02hX", value.bVal); break;
+    case VT_UI1: {
+        const char16_t* hex = u"0123456789ABCDEF";
+        text = std::u16string{u'0', u'x', hex[value.bVal >> 4], hex[value.bVal & 15]};
+        break;
+    }
     default: break;
     }
     if (value.vt & VT_ARRAY) text = u"Array of ";

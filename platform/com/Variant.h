@@ -3,14 +3,34 @@
 // named by its 16-bit type code. The array and by-reference bits may be set on
 // top of a kind; such values are never converted here.
 //
-// Texts of currency, date and decimal values have one fixed Korean form:
-//   currency (and decimal): whole won with thousands separators, "₩1,235",
-//     "-₩50"; fractions of a won are rounded half away from zero.
-//   date: "YYYY-MM-DD", followed by " 오전 h:mm:ss" or " 오후 h:mm:ss" when the
-//     value has a time of day; a time alone shows only the time part.
-// Reading texts back, currency and decimal take plain decimal numbers
-// ("-1234.5", at most 4 and 28 fraction digits), dates take "YYYY-MM-DD" with
-// an optional " HH:MM:SS" (24-hour).
+// Text forms. Every text below is the same whatever the host's locale: the
+// program's fixed form is that of a Korean device (locale 1042, also what the
+// program's "user default locale" 1024 means here).
+//   currency (VarFormatCurrency; decimals go to currency first): whole won
+//     with thousands separators and the won sign, "₩1,235", "-₩50", "₩0";
+//     fractions of a won are rounded half away from zero.
+//   date (VarFormatDateTime, and VT_DATE to text): "YYYY-MM-DD"; with a time
+//     of day "YYYY-MM-DD 오전 h:mm:ss" or "YYYY-MM-DD 오후 h:mm:ss" (12-hour
+//     clock, 12 for the hours 0 and 12); a time alone (day 0, 1899-12-30)
+//     shows only "오전 h:mm:ss". Dates run from 0100-01-01 to 9999-12-31;
+//     before 1899-12-30 the fraction counts the time of day away from zero.
+//   numbers to text: integer, currency and decimal values as plain decimals
+//     ("-1234.5", no separators, no trailing zeros); 32-bit floats with 7
+//     significant digits and 64-bit floats with 15 ("%g"-like, "1e+20");
+//     booleans "True" and "False"; an empty value the empty text.
+// Texts read as values (after blanks and tabs at either end are dropped):
+//   numbers: "[+-]digits[.digits][(e|E)[+-]digits]" in ASCII digits, nothing
+//     else: no separators, no hexadecimal, no "inf" or "nan", no empty text.
+//     The integer kinds (VT_UI1, VT_I2, VT_I4) take whole numbers only: "1.5"
+//     is a type mismatch rather than 2. Currency and decimal also take their
+//     own currency form, "₩1,234.5" or "-₩1,234" (correct digit groups).
+//   dates: "YYYY-MM-DD", optionally followed by a time "H:MM[:SS]" (24-hour)
+//     or "오전 h:mm[:ss]" / "오후 h:mm[:ss]".
+//   booleans: "True" or "False" in any letter case, or a number (non-zero is
+//     true).
+// A text that is not a value of the target kind fails with
+// DISP_E_TYPEMISMATCH; a value outside the kind's range with DISP_E_OVERFLOW.
+// Neither is ever read as 0.
 
 #include <cstdint>
 
@@ -77,10 +97,9 @@ void VariantInit(VARIANT* v);
 // Frees what the variant owns (its text) and leaves it empty.
 HRESULT VariantClear(VARIANT* v);
 HRESULT VariantCopy(VARIANT* dest, const VARIANT* src);
-// Converts src into the kind vt and stores it in dest (which may be src).
-// A text that is not a number of the target kind fails with
-// DISP_E_TYPEMISMATCH, one outside its range with DISP_E_OVERFLOW; dest is then
-// left as it was.
+// Converts src into the kind vt and stores it in dest (which may be src, the
+// in-place conversion). On failure dest is left as it was. Values with the
+// array or by-reference flag are never converted (DISP_E_BADVARTYPE).
 HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, std::uint16_t flags, VARTYPE vt);
 
 // The fixed Korean texts of currency and date-time values (see above).

@@ -1,7 +1,9 @@
 #include "platform/qt/ScreenApplication.h"
 
 #include <QApplication>
+
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -70,6 +72,9 @@ ScreenApplication::ScreenApplication(int zoom, const std::string& programName) :
     m_app = std::make_unique<QApplication>(m_argc, m_argv);
     qInstallMessageHandler(previous);
     for (const std::string& message : Log().messages) std::fprintf(stderr, "%s\n", message.c_str());
+    // Qt takes the desktop's locale on; the program's numbers are written as
+    // on the device, with a decimal point, whatever the desktop prefers.
+    std::setlocale(LC_NUMERIC, "C");
 
     QApplication::setStyle(new DeviceStyle);
     QApplication::setFont(DeviceMetrics::Font());

@@ -6,7 +6,6 @@
 #include <cctype>
 #include <cstring>
 
-#include "platform/framework/CString.h"
 #include "platform/shell/DeviceFileSystem.h"
 
 namespace {
@@ -16,8 +15,6 @@ GUID ParsedGuid(const char* text) {
     GUID::Parse(text, g);
     return g;
 }
-
-std::string Utf8(std::u16string_view text) { return CString(text).ToUtf8(); }
 
 long TypeCodeOfDeclared(const char* declared) {
     if (!declared) return adVarWChar;
@@ -31,11 +28,59 @@ long TypeCodeOfDeclared(const char* declared) {
     return adVarWChar;
 }
 
-bool OnlyBlankOrSemicolons(const char* tail) {
-    for (; tail && *tail; ++tail) {
-        if (!std::isspace(static_cast<unsigned char>(*tail)) && *tail != ';') return false;
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+bool OnlyBlankOrSemicolons(std::u16string_view tail) {
+    for (char16_t c : tail) {
+        if (!IsBlank(c) && c != u';') return false;
     }
     return true;
+}
+
+char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
+
+bool IsWordChar(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_' || c > 0x7F;
+}
+
+// The words and signs of a statement outside quotes and brackets, in lower
+// case: enough to see what a list refers to, not a parser.
+std::vector<std::u16string> Words(std::u16string_view sql) {
+    std::vector<std::u16string> words;
+    for (size_t i = 0; i < sql.size();) {
+        char16_t c = sql[i];
+        if (c == u'\'' || c == u'"' || c == u'`' || c == u'[') {
+            char16_t close = c == u'[' ? u']' : c;
+            size_t end = sql.find(close, i + 1);
+            words.push_back(u"?");  // a quoted text or name
+            i = end == std::u16string_view::npos ? sql.size() : end + 1;
+        } else if (IsWordChar(c)) {
+            std::u16string word;
+            for (; i < sql.size() && IsWordChar(sql[i]); ++i) word += Lower(sql[i]);
+            words.push_back(word);
+        } else {
+            if (!IsBlank(c)) words.push_back(std::u16string(1, c));
+            ++i;
+        }
+    }
+    return words;
+}
+
+// Whether an ORDER BY or GROUP BY term is a column number ("order by 2"),
+// which a rowid put at the head of the select list would shift.
+bool RefersByPosition(std::u16string_view sql) {
+    std::vector<std::u16string> w = Words(sql);
+    bool inList = false;
+    for (size_t i = 0; i < w.size(); ++i) {
+        if ((w[i] == u"order" || w[i] == u"group") && i + 1 < w.size() && w[i + 1] == u"by") {
+            inList = true;
+            ++i;
+            if (i + 1 < w.size() && w[i + 1][0] >= u'0' && w[i + 1][0] <= u'9') return true;
+        } else if (inList && w[i] == u"," && i + 1 < w.size() && w[i + 1][0] >= u'0' && w[i + 1][0] <= u'9') {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool SameNoCase(std::u16string_view a, std::u16string_view b) {
@@ -116,7 +161,9 @@ HRESULT SqliteRecordset::OpenDatabase(const std::u16string& devicePath) {
     m_db = nullptr;
     std::string host = DeviceFileSystem::HostPath(devicePath).string();
     // Read-write, never create: a missing file is a failure, not a new database.
-    if (sqlite3_open_v2(host.c_str(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    // The object lives on the one thread that made it (the apartment rule of
+    // COM), so its connection needs no lock of its own on every call.
+    if (sqlite3_open_v2(host.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         std::string why = m_db ? sqlite3_errmsg(m_db) : "cannot open";
         sqlite3_close(m_db);
         m_db = nullptr;
@@ -127,17 +174,29 @@ HRESULT SqliteRecordset::OpenDatabase(const std::u16string& devicePath) {
     return S_OK;
 }
 
-HRESULT SqliteRecordset::Prepare(const std::string& sql) {
-    const char* tail = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &m_stmt, &tail) != SQLITE_OK) {
+HRESULT SqliteRecordset::Prepare(std::u16string_view sql) {
+    const void* tail = nullptr;
+    int bytes = static_cast<int>(sql.size() * sizeof(char16_t));
+    if (sqlite3_prepare16_v2(m_db, sql.data(), bytes, &m_stmt, &tail) != SQLITE_OK) {
         m_stmt = nullptr;
         return Fail(sqlite3_errmsg(m_db));
     }
     if (!m_stmt) return Fail("the statement is empty");
-    if (!OnlyBlankOrSemicolons(tail)) {
-        sqlite3_finalize(m_stmt);
-        m_stmt = nullptr;
-        return Fail("the text holds more than one statement");
+    // What follows the statement may hold semicolons, blanks and comments,
+    // but no second statement, nor anything SQLite cannot read.
+    const char16_t* end = sql.data() + sql.size();
+    const char16_t* rest = tail ? static_cast<const char16_t*>(tail) : end;
+    while (rest < end && !OnlyBlankOrSemicolons(std::u16string_view(rest, end - rest))) {
+        sqlite3_stmt* second = nullptr;
+        const void* next = nullptr;
+        int rc = sqlite3_prepare16_v2(m_db, rest, static_cast<int>((end - rest) * sizeof(char16_t)), &second, &next);
+        if (second) sqlite3_finalize(second);
+        if (rc != SQLITE_OK || second || !next || static_cast<const char16_t*>(next) <= rest) {
+            sqlite3_finalize(m_stmt);
+            m_stmt = nullptr;
+            return Fail("the text holds more than one statement");
+        }
+        rest = static_cast<const char16_t*>(next);
     }
     return S_OK;
 }
@@ -149,16 +208,18 @@ HRESULT SqliteRecordset::Open(const VARIANT& source, const VARIANT& connection, 
     }
     HRESULT hr = OpenDatabase(std::u16string(connection.bstrVal, SysStringLen(connection.bstrVal)));
     if (FAILED(hr)) return hr;
-    std::string sql = Utf8(std::u16string_view(source.bstrVal, SysStringLen(source.bstrVal)));
-    size_t first = sql.find_first_not_of(" \t\r\n");
-    bool isSelect = first != std::string::npos && sql.size() > first + 6 &&
-                    sqlite3_strnicmp(sql.c_str() + first, "select", 6) == 0 &&
-                    std::isspace(static_cast<unsigned char>(sql[first + 6]));
+    std::u16string_view sql(source.bstrVal, SysStringLen(source.bstrVal));
+    size_t first = 0;
+    while (first < sql.size() && IsBlank(sql[first])) ++first;
+    bool isSelect = sql.size() > first + 6 && IsBlank(sql[first + 6]);
+    for (size_t i = 0; isSelect && i < 6; ++i) isSelect = Lower(sql[first + i]) == u"select"[i];
     m_offset = 0;
-    if (isSelect) {
+    if (isSelect && !RefersByPosition(sql)) {
         // Ask for the rowid too, so the rows can be written; a statement that
-        // cannot have one (a join, say) stays read-only.
-        std::string withRowid = sql.substr(0, first + 6) + " _rowid_," + sql.substr(first + 6);
+        // cannot have one (a join, a view, DISTINCT) stays read-only.
+        std::u16string withRowid(sql.substr(0, first + 6));
+        withRowid += u" _rowid_,";
+        withRowid += sql.substr(first + 6);
         if (SUCCEEDED(Prepare(withRowid)) && sqlite3_column_count(m_stmt) > 1) {
             m_offset = 1;
         } else {

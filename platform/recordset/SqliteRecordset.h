@@ -4,11 +4,19 @@
 // statement is refused.
 //
 // A SELECT is read row by row from SQLite. So that its rows can be written,
-// the component asks SQLite for each row's rowid along with the select list
-// (where the statement allows that). When a field is first written, the rest
-// of the result is read into memory, so that no write ever changes a table
-// while SQLite is still walking it. A row's changed fields are written in one
-// UPDATE when the cursor leaves the row or the recordset is closed.
+// the component asks SQLite for each row's rowid along with the select list,
+// "select _rowid_, <the list> ...", and hides that column. Where a statement
+// cannot have it (a join, a view, DISTINCT), or when ORDER BY or GROUP BY
+// names a column by its number (which the rowid would shift), the statement
+// runs as written and its rows are read-only.
+//
+// When a field is first written, the rest of the result is read into memory,
+// so that no write ever changes a table while SQLite is still walking it (an
+// update of the very column the WHERE searches by, through its index). A
+// row's changed fields are kept until the cursor leaves the row (MoveNext) or
+// the recordset is closed, then written in one statement,
+// "UPDATE table SET a=?,b=? WHERE _rowid_=?": the whole row or, when the
+// database refuses one value (a CHECK), nothing of it.
 
 #include <memory>
 #include <string>
@@ -69,7 +77,7 @@ private:
 
     HRESULT Fail(const std::string& why);
     HRESULT OpenDatabase(const std::u16string& devicePath);
-    HRESULT Prepare(const std::string& sql);
+    HRESULT Prepare(std::u16string_view sql);
     void ReadColumns();
     HRESULT Step();
     Row CurrentRowFromStatement() const;

@@ -2,6 +2,8 @@
 
 #include "DatabaseFixture.h"
 
+#include <cstdio>
+
 #include "data/CStatementBuilder.h"
 #include "data/Statements.h"
 
@@ -157,6 +159,66 @@ TEST_F(DataLoader, FieldTextOfEveryKind) {
     v.bstrVal = SysAllocString(u"사과");
     EXPECT_EQ(text(VT_BSTR), "사과");
     VariantClear(&v);
+}
+
+// The loader writes numbers itself, locale-free; the texts are those of
+// printf's "%d", "%hd", "%.2f" and "0x%02hX" in the C locale.
+TEST_F(DataLoader, NumberTextsAreThoseOfTheFormats) {
+    CDataLoader loader(&owner, kListId);
+    char expected[512];
+    VARIANT v;
+    for (double d : {0.0, -0.0, 0.005, 0.015, 2.675, -1234.5, 1e20, 123456789.125, 1e300, -3.999}) {
+        v.vt = VT_R8;
+        v.dblVal = d;
+        std::snprintf(expected, sizeof expected, "%.2f", d);
+        EXPECT_EQ(loader.FieldText(v).ToUtf8(), expected) << d;
+        v.vt = VT_R4;
+        v.fltVal = static_cast<float>(d == 1e300 ? 3e38 : d);
+        std::snprintf(expected, sizeof expected, "%.2f", static_cast<double>(v.fltVal));
+        EXPECT_EQ(loader.FieldText(v).ToUtf8(), expected) << d;
+    }
+    for (std::int32_t i : {0, 7, -5, 2147483647, -2147483647 - 1}) {
+        v.vt = VT_I4;
+        v.lVal = i;
+        std::snprintf(expected, sizeof expected, "%d", i);
+        EXPECT_EQ(loader.FieldText(v).ToUtf8(), expected);
+    }
+    for (std::int16_t i : {std::int16_t(0), std::int16_t(-5), std::int16_t(32767), std::int16_t(-32768)}) {
+        v.vt = VT_I2;
+        v.iVal = i;
+        std::snprintf(expected, sizeof expected, "%hd", i);
+        EXPECT_EQ(loader.FieldText(v).ToUtf8(), expected);
+    }
+    for (int b : {0, 10, 171, 255}) {
+        v.vt = VT_UI1;
+        v.bVal = static_cast<std::uint8_t>(b);
+        std::snprintf(expected, sizeof expected, "0x%02hX", static_cast<unsigned short>(b));
+        EXPECT_EQ(loader.FieldText(v).ToUtf8(), expected);
+    }
+}
+
+TEST_F(DataLoader, AnUnopenedLoaderFailsEveryStatement) {
+    CDataLoader loader(&owner, kListId);  // no Open: no recordset object
+    EXPECT_FALSE(loader.FillControl(Sql::kUnitList, u""));
+    EXPECT_EQ(loader.CountRows(Sql::kUnitList), 0);
+    EXPECT_FALSE(loader.Execute(CStatementBuilder::Format(Sql::kUnitInsert, {u"g"})));
+    EXPECT_FALSE(loader.ExecuteUpdate(CStatementBuilder::Format(Sql::kUnitRename, {u"kg", u"g"})));
+    EXPECT_TRUE(loader.FetchFirstRow(Sql::kLastSeqNo).IsEmpty());
+    EXPECT_EQ(Rows("select count(*) from Unit_tbl"), "0\n");
+}
+
+TEST_F(DataLoader, AListFillAddsToWhatIsThere) {
+    Sql("insert into Unit_tbl values ('g'); insert into Unit_tbl values ('kg')");
+    owner.list.InsertColumn(0, u"단위");
+    auto loader = Loader();
+    EXPECT_TRUE(loader->FillControl(Sql::kUnitList, u""));
+    EXPECT_TRUE(loader->FillControl(Sql::kUnitList, u""));
+    ASSERT_EQ(owner.list.GetItemCount(), 4);
+    EXPECT_EQ(ListRow(2), "g");
+    auto combo = Loader(kComboId);
+    EXPECT_TRUE(combo->FillControl(Sql::kUnitList, u"COMBO"));
+    EXPECT_TRUE(combo->FillControl(Sql::kUnitList, u"COMBO"));
+    EXPECT_EQ(owner.combo.GetCount(), 4);
 }
 
 } // namespace

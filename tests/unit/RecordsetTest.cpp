@@ -141,4 +141,126 @@ TEST_F(Recordset, OneStatementPerOpen) {
     EXPECT_LT(Open(u""), 0);
 }
 
+TEST_F(Recordset, ValuesComeBackByWhatIsStored) {
+    Sql("create table Kinds (i INTEGER, r REAL, t TEXT, n)");
+    Sql("insert into Kinds values (-7, 2.5, '김씨''s', NULL)");
+    ASSERT_EQ(Open(u"select i, r, t, n, i * 3000000000 from Kinds"), S_OK);
+    const VARTYPE kinds[] = {VT_I4, VT_R8, VT_BSTR, VT_NULL, VT_R8};  // a 64-bit integer comes as a double
+    const long types[] = {adInteger, adDouble, adVarWChar, adVarWChar, adVarWChar};
+    for (int i = 0; i < 5; ++i) {
+        IField* field = Field(MakeI4Variant(i));
+        VARIANT value;
+        ASSERT_EQ(field->get_Value(&value), S_OK);
+        EXPECT_EQ(value.vt, kinds[i]) << i;
+        if (i == 2) {
+            EXPECT_EQ(std::u16string(value.bstrVal), u"김씨's");
+        }
+        if (i == 4) {
+            EXPECT_DOUBLE_EQ(value.dblVal, -21000000000.0);
+        }
+        long type = 0;
+        field->get_Type(&type);
+        EXPECT_EQ(type, types[i]) << i;
+        VariantClear(&value);
+        field->Release();
+    }
+    rs->Close();
+}
+
+TEST_F(Recordset, AtTheEndThereIsNoValueToReadOrWrite) {
+    ASSERT_EQ(Open(u"select UnitName from Unit_tbl"), S_OK);
+    VARIANT_BOOL eof = VARIANT_FALSE;
+    rs->get_EOF(&eof);
+    EXPECT_TRUE(eof);
+    IField* field = Field(MakeI4Variant(0));
+    VARIANT value;
+    EXPECT_LT(field->get_Value(&value), 0);
+    VARIANT text = MakeTextVariant(u"g");
+    EXPECT_LT(field->put_Value(text), 0);
+    VariantClear(&text);
+    field->Release();
+    EXPECT_LT(rs->MoveNext(), 0);
+    rs->Close();
+    rs->get_EOF(&eof);
+    EXPECT_TRUE(eof);  // a closed recordset stands at the end
+}
+
+// "order by 2" must keep meaning the second column of the select list, so
+// the component does not put its rowid in front; those rows are read-only.
+TEST_F(Recordset, AColumnNumberInOrderByKeepsItsMeaning) {
+    PlanItem(1, "나");
+    PlanItem(2, "가");
+    PlanItem(3, "다");
+    ASSERT_EQ(Open(u"select SeqNo, ProdName from ShoppingList_tbl order by 2"), S_OK);
+    std::vector<std::int32_t> order;
+    VARIANT_BOOL eof = VARIANT_FALSE;
+    while (SUCCEEDED(rs->get_EOF(&eof)) && !eof) {
+        IField* field = Field(MakeI4Variant(0));
+        VARIANT value;
+        field->get_Value(&value);
+        order.push_back(value.lVal);
+        if (order.size() == 1) {
+            VARIANT text = MakeTextVariant(u"x");
+            EXPECT_LT(field->put_Value(text), 0);
+            VariantClear(&text);
+        }
+        field->Release();
+        rs->MoveNext();
+    }
+    rs->Close();
+    EXPECT_EQ(order, (std::vector<std::int32_t>{2, 1, 3}));
+    // Without a column number the rows can be written as usual.
+    ASSERT_EQ(Open(u"select SeqNo, ProdName from ShoppingList_tbl order by ProdName, SeqNo"), S_OK);
+    Put(u"ProdName", MakeTextVariant(u"라"));
+    rs->Close();
+    EXPECT_EQ(Rows("select ProdName from ShoppingList_tbl where SeqNo=2"), "라\n");
+}
+
+TEST_F(Recordset, DistinctRowsAreReadOnly) {
+    Sql("insert into Unit_tbl values ('g'); insert into Unit_tbl values ('g')");
+    ASSERT_EQ(Open(u"select distinct UnitName from Unit_tbl"), S_OK);
+    IField* field = Field(MakeI4Variant(0));
+    VARIANT text = MakeTextVariant(u"kg");
+    EXPECT_LT(field->put_Value(text), 0);
+    VariantClear(&text);
+    field->Release();
+    rs->MoveNext();
+    VARIANT_BOOL eof = VARIANT_FALSE;
+    rs->get_EOF(&eof);
+    EXPECT_TRUE(eof);
+    rs->Close();
+    EXPECT_EQ(Rows("select UnitName from Unit_tbl"), "g\ng\n");
+}
+
+// Writing the column the WHERE searches by, through its index, changes every
+// row the SELECT named, each once.
+TEST_F(Recordset, WritingTheSearchedColumnChangesEachRowOnce) {
+    for (int seq = 1; seq <= 50; ++seq) PlanItem(seq, "사과", "1,'개',100,'',0,0,100,'2024-03-01','가게',5,'Y'");
+    ASSERT_EQ(Open(u"SELECT MgrNo FROM  ShoppingList_tbl WHERE MgrNo>=5"), S_OK);
+    int rows = 0;
+    VARIANT_BOOL eof = VARIANT_FALSE;
+    while (SUCCEEDED(rs->get_EOF(&eof)) && !eof) {
+        Put(u"MgrNo", MakeI4Variant(6 + rows));
+        rs->MoveNext();
+        ++rows;
+    }
+    rs->Close();
+    EXPECT_EQ(rows, 50);
+    EXPECT_EQ(Rows("select count(*), min(MgrNo), max(MgrNo) from ShoppingList_tbl"), "50|6|55\n");
+}
+
+TEST_F(Recordset, TheTextMayEndWithBlanksSemicolonsAndComments) {
+    EXPECT_EQ(Open(u"  select * from Unit_tbl ;  \n"), S_OK);
+    rs->Close();
+    EXPECT_EQ(Open(u"select * from Unit_tbl; -- 단위 ;"), S_OK);
+    rs->Close();
+    EXPECT_EQ(Open(u"select * from Unit_tbl; /* one */ ; "), S_OK);
+    rs->Close();
+    Sql("insert into Unit_tbl values ('g')");
+    EXPECT_LT(Open(u"delete from Unit_tbl; delete from Category_tbl"), 0);
+    EXPECT_LT(Open(u"delete from Unit_tbl; garbage"), 0);
+    EXPECT_LT(Open(u"delete from Unit_tbl; -- \n select 1"), 0);
+    EXPECT_EQ(Rows("select count(*) from Unit_tbl"), "1\n");
+}
+
 } // namespace

@@ -132,6 +132,60 @@ TEST_F(ExecuteUpdate, NamesWithQuotesAreStoredAndFoundAsTyped) {
               "Lee's\n\n새 이름's, = x\n한빛, 마트 = 본점\nother\n");
 }
 
+TEST(UpdateStatementText, AWhereInsideQuotesIsPartOfTheValue) {
+    CUpdateStatement update;
+    ASSERT_TRUE(update.Parse(u"UPDATE ShpStore_tbl SET StoreName='A WHERE B=1, C' WHERE StoreName='x'"));
+    ASSERT_EQ(update.Values().size(), 1u);
+    EXPECT_EQ(update.Values()[0].ToUtf8(), "A WHERE B=1, C");
+    EXPECT_EQ(update.SelectText().ToUtf8(), "SELECT StoreName FROM  ShpStore_tbl WHERE StoreName='x'");
+}
+
+TEST(UpdateStatementText, QuotesAloneAndAtTheEndsOfValues) {
+    CUpdateStatement update;
+    // The values ', 'a and b' as the builder writes them.
+    ASSERT_TRUE(update.Parse(CStatementBuilder::Format(u"UPDATE T SET A='%s',B='%s',C='%s' WHERE D='%s'",
+                                                       {u"'", u"'a", u"b'", u"''"})));
+    ASSERT_EQ(update.Values().size(), 3u);
+    EXPECT_EQ(update.Values()[0].ToUtf8(), "'");
+    EXPECT_EQ(update.Values()[1].ToUtf8(), "'a");
+    EXPECT_EQ(update.Values()[2].ToUtf8(), "b'");
+    EXPECT_EQ(update.SelectText().ToUtf8(), "SELECT A,B,C FROM  T WHERE D=''''''");
+}
+
+TEST_F(ExecuteUpdate, ACraftedNameInTheConditionChangesOnlyItsOwnRow) {
+    Sql("insert into ProdName_tbl values ('과일','사과'); insert into ProdName_tbl values ('과일','x'' or ''1''=''1')");
+    auto loader = Loader();
+    ASSERT_TRUE(loader->ExecuteUpdate(
+        CStatementBuilder::Format(Sql::kProductRename, {u"채소", u"무", u"x' or '1'='1"})));
+    EXPECT_EQ(Rows("select CategoryName, ProdName from ProdName_tbl order by rowid"), "과일|사과\n채소|무\n");
+    ASSERT_TRUE(loader->Execute(CStatementBuilder::Format(Sql::kProductDelete, {u"x' or '1'='1"})));
+    EXPECT_EQ(Rows("select count(*) from ProdName_tbl"), "2\n");
+}
+
+// A row the database refuses (here a check of the test's own table) is a
+// failed update: none of that row's fields are stored, and no later row is
+// touched.
+TEST_F(ExecuteUpdate, ARowTheDatabaseRefusesFailsTheUpdateAndStaysWhole) {
+    Sql("create table Checked (Name TEXT, Code TEXT CHECK (Code <> 'bad'), Seq INTEGER);"
+        "insert into Checked values ('old', 'ok', 1); insert into Checked values ('old', 'ok', 2)");
+    auto loader = Loader();
+    EXPECT_FALSE(loader->ExecuteUpdate(u"UPDATE Checked SET Name='new',Code='bad' WHERE Name='old'"));
+    EXPECT_EQ(Rows("select Name, Code from Checked order by Seq"), "old|ok\nold|ok\n");
+    EXPECT_TRUE(loader->ExecuteUpdate(u"UPDATE Checked SET Name='new',Code='fine' WHERE Seq=2"));
+    EXPECT_EQ(Rows("select Name, Code from Checked order by Seq"), "old|ok\nnew|fine\n");
+}
+
+TEST_F(ExecuteUpdate, WritesEachValueAsItsColumnsKind) {
+    Sql("create table Kinds (Small SMALLINT, Whole INTEGER, Real REAL, Text TEXT, Key INTEGER)");
+    Sql("insert into Kinds values (0, 0, 0, '', 1)");
+    auto loader = Loader();
+    ASSERT_TRUE(loader->ExecuteUpdate(u"UPDATE Kinds SET Small=-5,Whole=70000,Real=3.25,Text='0012' WHERE Key=1"));
+    EXPECT_EQ(Rows("select Small, typeof(Small), Whole, Real, typeof(Real), Text, typeof(Text) from Kinds"),
+              "-5|integer|70000|3.25|real|0012|text\n");
+    EXPECT_FALSE(loader->ExecuteUpdate(u"UPDATE Kinds SET Text='x',Real=abc WHERE Key=1"));
+    EXPECT_EQ(Rows("select Text from Kinds"), "0012\n");
+}
+
 TEST(StatementBuilderText, QuotesTextsAndKeepsNumbersBare) {
     EXPECT_EQ(CStatementBuilder::Format(u"a='%s' b=%s c=%s", {u"it's", u" 12 ", u"1 or 1=1"}).ToUtf8(),
               "a='it''s' b=12 c='1 or 1=1'");

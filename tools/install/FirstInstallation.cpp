@@ -2,9 +2,13 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <string>
 #include <system_error>
 
 namespace {
@@ -65,36 +69,79 @@ std::filesystem::path FirstInstallation::DatabasePath(const std::filesystem::pat
     return deviceRoot / "Program Files" / "Cartavel" / "Orvanemart.cdb";
 }
 
-FirstInstallation::Result FirstInstallation::Install(const std::filesystem::path& deviceRoot) {
-    std::filesystem::path file = DatabasePath(deviceRoot);
-    std::error_code error;
-    if (std::filesystem::exists(file, error)) {
-        return {Outcome::AlreadyInstalled, "the database " + file.string() + " is already there; it was left as it is"};
-    }
-    std::filesystem::create_directories(file.parent_path(), error);
-    if (error) return Failed("cannot make the folder " + file.parent_path().string() + ": " + error.message());
+namespace {
 
-    // Exclusive creation: a file that appears meanwhile is never overwritten.
-    // SQLite takes an empty file as an empty database.
-    std::FILE* created = std::fopen(file.c_str(), "wx");
-    if (!created) return Failed("cannot create the database " + file.string() + ": " + std::strerror(errno));
-    std::fclose(created);
+// Makes the tables in a new, empty file; the error text when that fails.
+std::string MakeTables(const std::filesystem::path& file) {
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         std::string why = db ? sqlite3_errmsg(db) : "cannot open";
         sqlite3_close(db);
-        return Failed("cannot create the database " + file.string() + ": " + why);
+        return why;
     }
     char* message = nullptr;
     std::string script = std::string("BEGIN;\n") + kSchema + "COMMIT;\n";
     rc = sqlite3_exec(db, script.c_str(), nullptr, nullptr, &message);
-    std::string why = message ? message : "";
+    std::string why = rc == SQLITE_OK ? "" : message ? message : sqlite3_errmsg(db);
     sqlite3_free(message);
-    sqlite3_close(db);
-    if (rc != SQLITE_OK) {
-        std::filesystem::remove(file, error);
-        return Failed("cannot create the tables in " + file.string() + ": " + why);
+    if (sqlite3_close(db) != SQLITE_OK && why.empty()) why = "cannot close the database";
+    return why;
+}
+
+// Gives `from` the name `to` unless `to` exists; errno EEXIST when it does.
+bool NameWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system without that kind of renaming: a hard link does the same.
+    return ::link(from.c_str(), to.c_str()) == 0;
+}
+
+} // namespace
+
+FirstInstallation::Result FirstInstallation::Install(const std::filesystem::path& deviceRoot) {
+    std::filesystem::path file = DatabasePath(deviceRoot);
+    std::error_code error;
+    std::filesystem::file_status status = std::filesystem::symlink_status(file, error);
+    if (std::filesystem::exists(status)) {
+        if (!std::filesystem::is_regular_file(std::filesystem::status(file, error))) {
+            return Failed(file.string() + " is there but is not a file; it was left as it is");
+        }
+        return {Outcome::AlreadyInstalled, "the database " + file.string() + " is already there; it was left as it is"};
     }
+    // A file where a folder should be is the folder's problem, told below.
+    if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory) {
+        return Failed("cannot look for the database " + file.string() + ": " + error.message());
+    }
+    error.clear();
+    std::filesystem::create_directories(file.parent_path(), error);
+    if (error) return Failed("cannot make the folder " + file.parent_path().string() + ": " + error.message());
+
+    // The tables are made in a file of another name, which then takes the
+    // database's name in one step that fails when the name is taken: the
+    // program never sees a half-made database, an interrupted installation
+    // leaves none under the real name, and a file that appears meanwhile is
+    // never overwritten. SQLite takes an empty file as an empty database.
+    std::filesystem::path part = file;
+    part += ".installing-" + std::to_string(::getpid());
+    std::filesystem::remove(part, error);
+    int fd = ::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0) return Failed("cannot create the database " + part.string() + ": " + std::strerror(errno));
+    ::close(fd);
+    std::string why = MakeTables(part);
+    if (!why.empty()) {
+        std::filesystem::remove(part, error);
+        return Failed("cannot create the tables of " + file.string() + " (in " + part.string() + "): " + why);
+    }
+    if (!NameWithoutReplacing(part, file)) {
+        int linkError = errno;
+        std::filesystem::remove(part, error);
+        if (linkError == EEXIST) {
+            return {Outcome::AlreadyInstalled,
+                    "the database " + file.string() + " appeared meanwhile; it was left as it is"};
+        }
+        return Failed("cannot give the database its name " + file.string() + ": " + std::strerror(linkError));
+    }
+    std::filesystem::remove(part, error);
     return {Outcome::Created, "created the database " + file.string()};
 }

@@ -1,23 +1,38 @@
 // cartavel-install [--device-root DIR]: the first installation of Cartavel.
+// Makes the device folder "Program Files/Cartavel" below the device root and
+// the database Orvanemart.cdb in it; an existing database is left as it is.
+// Status: 0 created or already there, 1 failed, 2 wrong arguments.
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "platform/shell/DeviceFileSystem.h"
 #include "tools/install/FirstInstallation.h"
 
+namespace {
+
+int Usage(const std::string& problem) {
+    if (!problem.empty()) std::fprintf(stderr, "cartavel-install: %s\n", problem.c_str());
+    std::fprintf(problem.empty() ? stdout : stderr,
+                 "usage: cartavel-install [--device-root DIR]\n"
+                 "  DIR: the folder that stands for the device's file system (default %s)\n",
+                 DeviceFileSystem::DefaultRoot().c_str());
+    return problem.empty() ? 0 : 2;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     std::filesystem::path root = DeviceFileSystem::DefaultRoot();
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--device-root") == 0 && i + 1 < argc) {
-            root = argv[++i];
-        } else {
-            std::fprintf(stderr, "usage: cartavel-install [--device-root DIR]\n");
-            return 2;
-        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return Usage("");
+        if (std::strcmp(argv[i], "--device-root") != 0) return Usage(std::string("unknown argument: ") + argv[i]);
+        if (i + 1 >= argc || argv[i + 1][0] == '\0') return Usage("--device-root needs a folder");
+        root = argv[++i];
     }
     FirstInstallation::Result result = FirstInstallation::Install(root);
-    std::fprintf(result.outcome == FirstInstallation::Outcome::Failed ? stderr : stdout, "cartavel-install: %s\n",
-                 result.message.c_str());
-    return result.outcome == FirstInstallation::Outcome::Failed ? 1 : 0;
+    bool failed = result.outcome == FirstInstallation::Outcome::Failed;
+    std::fprintf(failed ? stderr : stdout, "cartavel-install: %s\n", result.message.c_str());
+    return failed ? 1 : 0;
 }

@@ -260,7 +260,7 @@ void BM_FillSortVsIndex(benchmark::State& state) {
     state.counters["index_ratio"] = sorted > 0 ? indexed / sorted : 0;
 }
 
-// Saving one priced item (Part 5.2): one ExecuteUpdate by SeqNo.
+// Saving one priced item: one ExecuteUpdate by SeqNo.
 void BM_ExecuteUpdateOneRow(benchmark::State& state) {
     Devices::Get().Use(Devices::UnpaidForUpdates);
     ListOwner owner;
@@ -276,7 +276,7 @@ void BM_ExecuteUpdateOneRow(benchmark::State& state) {
     }
 }
 
-// A payment of 100 items (Part 5.3): one loader, 100 updates by SeqNo.
+// A payment of 100 items: one loader, 100 updates by SeqNo.
 void BM_ExecuteUpdatePayment(benchmark::State& state) {
     Devices::Get().Use(Devices::UnpaidForUpdates);
     ListOwner owner;
@@ -299,7 +299,7 @@ Devices::Kind HistoryOf(const benchmark::State& state) {
     return state.range(0) ? Devices::History : Devices::HistoryBare;
 }
 
-// The new trip number of a payment (Part 5.3).
+// The new trip number of a payment.
 void BM_NextTripNumber(benchmark::State& state) {
     Devices::Get().Use(HistoryOf(state));
     ListOwner owner;
@@ -312,7 +312,7 @@ void BM_NextTripNumber(benchmark::State& state) {
     }
 }
 
-// The search of one month (Part 6.1).
+// The search of one month.
 void BM_SearchMonth(benchmark::State& state) {
     Devices::Get().Use(HistoryOf(state));
     for (auto _ : state) {
@@ -325,7 +325,7 @@ void BM_SearchMonth(benchmark::State& state) {
     }
 }
 
-// The statistics of one year by category (Part 7.1).
+// The statistics of one year by category.
 void BM_StatsYear(benchmark::State& state) {
     Devices::Get().Use(HistoryOf(state));
     for (auto _ : state) {
@@ -338,7 +338,7 @@ void BM_StatsYear(benchmark::State& state) {
     }
 }
 
-// Undoing a trip's payment (Part 5.3): ExecuteUpdate over "WHERE MgrNo=%s".
+// Undoing a trip's payment: ExecuteUpdate over "WHERE MgrNo=%s".
 void BM_UndoTrip(benchmark::State& state) {
     Devices::Get().Use(HistoryOf(state));
     ListOwner owner;

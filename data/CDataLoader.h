@@ -21,17 +21,17 @@ public:
     BOOL FillControl(const CString& strStatement, const CString& strMode);
     int CountRows(const CString& strStatement);
     BOOL Execute(const CString& strStatement);
-    // Part 2.3: the UPDATE becomes a SELECT of its columns, whose rows get the
-    // values field by field. Beyond the Part, and so that a failure is never
-    // reported as success: a value that cannot be converted to its column's
-    // kind, a field that cannot be written, or a row the database refuses
-    // ends the call with false; that row keeps all its old values and no later
-    // row is touched (rows before it stay changed, as the Part says).
+    // The UPDATE becomes a SELECT of its columns, whose rows get the values
+    // field by field. So that a failure is never reported as success, a value
+    // that cannot be converted to its column's kind, a field that cannot be
+    // written, or a row the database refuses ends the call with false; that
+    // row keeps all its old values and no later row is touched (rows before
+    // it stay changed: there is no transaction).
     BOOL ExecuteUpdate(const CString& strStatement);
     // The first row's field texts, each followed by U+001F.
     CString FetchFirstRow(const CString& strStatement);
 
-    // The table of Part 2.2. Numbers are written as the C locale writes them
+    // The display text of a value, by its kind. Numbers are written as the C locale writes them
     // whatever the host's locale; currency and dates in the fixed Korean
     // forms of platform/com/Variant.h ("₩1,235", "2024-03-15 오후 6:00:00").
     CString FieldText(const VARIANT& value);

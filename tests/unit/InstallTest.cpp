@@ -1,5 +1,5 @@
 // First installation: the device folder, the database and its schema, which
-// takes every statement template of Part 2.1, refuses numbers that would not
+// takes every statement template of the program, refuses numbers that would not
 // read back the same, and keeps the '' trip number out of the way.
 
 #include <sys/stat.h>

@@ -2,6 +2,9 @@
 
 #include "dialogs/CBasicInfoDlg.h"
 #include "dialogs/CPlanDlg.h"
+#include "dialogs/CSearchDlg.h"
+#include "dialogs/CShopStartDlg.h"
+#include "dialogs/CStatsDlg.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/shell/NavigationBar.h"
 #include "res/resource.h"
@@ -59,14 +62,26 @@ void CMainMenuDlg::OnPlan() {
     SHSetNavBarText(GetSafeHwnd(), _T("Cartavel"));
 }
 
-// The shopping, search and statistics dialogs come with their own work;
-// until then their buttons do nothing.
+void CMainMenuDlg::OnShopping() {
+    CShopStartDlg* pDlg = new CShopStartDlg();
+    pDlg->DoModal();
+    delete pDlg;
+    SHSetNavBarText(GetSafeHwnd(), _T("Cartavel"));
+}
 
-void CMainMenuDlg::OnShopping() {}
+void CMainMenuDlg::OnSearch() {
+    CSearchDlg* pDlg = new CSearchDlg();
+    pDlg->DoModal();
+    delete pDlg;
+    SHSetNavBarText(GetSafeHwnd(), _T("Cartavel"));
+}
 
-void CMainMenuDlg::OnSearch() {}
-
-void CMainMenuDlg::OnStats() {}
+void CMainMenuDlg::OnStats() {
+    CStatsDlg* pDlg = new CStatsDlg();
+    pDlg->DoModal();
+    delete pDlg;
+    SHSetNavBarText(GetSafeHwnd(), _T("Cartavel"));
+}
 
 void CMainMenuDlg::OnExit() {
     CDialog::OnOK();

@@ -91,28 +91,49 @@ void CDataLoader::ReleaseFields() {
 }
 
 BOOL CDataLoader::RunStatement(const CString& strStatement) {
+    m_bLastFailed = true;
     if (!m_pRecordset) return FALSE;
     VARIANT source = MakeTextVariant(strStatement.str());
     VARIANT connection = MakeTextVariant(m_strDbPath.str());
     HRESULT hr = m_pRecordset->Open(source, connection, kCursorType, kLockType, kOptions);
     VariantClear(&source);
     VariantClear(&connection);
-    return SUCCEEDED(hr);
+    if (FAILED(hr)) return FALSE;
+    m_bLastFailed = false;
+    return TRUE;
+}
+
+bool CDataLoader::AtEnd() {
+    VARIANT_BOOL eof = VARIANT_TRUE;
+    if (FAILED(m_pRecordset->get_EOF(&eof))) {
+        m_bLastFailed = true;
+        return true;
+    }
+    return eof != VARIANT_FALSE;
+}
+
+bool CDataLoader::MoveNext() {
+    if (SUCCEEDED(m_pRecordset->MoveNext())) return true;
+    m_bLastFailed = true;
+    return false;
 }
 
 bool CDataLoader::ReadField(long nIndex, VARIANT* pValue) {
     VARIANT index = MakeI4Variant(nIndex);
     bool read = SUCCEEDED(m_pFields->get_Item(index, &m_pField)) && SUCCEEDED(m_pField->get_Value(pValue));
     ReleaseField();
+    if (!read) m_bLastFailed = true;
     return read;
 }
 
 BOOL CDataLoader::FillControl(const CString& strStatement, const CString& strMode) {
     if (!RunStatement(strStatement)) return FALSE;
     const bool toCombo = strMode == CString(u"COMBO");
-    VARIANT_BOOL eof = VARIANT_FALSE;
-    while (SUCCEEDED(m_pRecordset->get_EOF(&eof)) && !eof) {
-        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) return FALSE;
+    while (!AtEnd()) {
+        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) {
+            m_bLastFailed = true;
+            return FALSE;
+        }
         long count = 0;
         m_pFields->get_Count(&count);
         for (long i = 0; i < count; ++i) {
@@ -124,25 +145,27 @@ BOOL CDataLoader::FillControl(const CString& strStatement, const CString& strMod
             else SetCell(static_cast<int>(i), std::move(text));
         }
         ReleaseFields();
-        m_pRecordset->MoveNext();
+        if (!MoveNext()) break;
     }
     m_pRecordset->Close();
     if (CWnd* control = m_pOwner ? m_pOwner->GetDlgItem(m_nCtrlId) : nullptr) control->UpdateWindow();
-    return TRUE;
+    return m_bLastFailed ? FALSE : TRUE;
 }
 
 int CDataLoader::CountRows(const CString& strStatement) {
     if (!RunStatement(strStatement)) return 0;
     int count = 0;
-    VARIANT_BOOL eof = VARIANT_FALSE;
-    while (SUCCEEDED(m_pRecordset->get_EOF(&eof)) && !eof) {
-        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) return 0;
+    while (!AtEnd()) {
+        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) {
+            m_bLastFailed = true;
+            return 0;
+        }
         ReleaseFields();
-        m_pRecordset->MoveNext();
+        if (!MoveNext()) break;
         ++count;
     }
     m_pRecordset->Close();
-    return count;
+    return m_bLastFailed ? 0 : count;
 }
 
 BOOL CDataLoader::Execute(const CString& strStatement) {
@@ -154,13 +177,14 @@ BOOL CDataLoader::Execute(const CString& strStatement) {
 CString CDataLoader::FetchFirstRow(const CString& strStatement) {
     CString result;
     if (!RunStatement(strStatement)) return result;
-    VARIANT_BOOL eof = VARIANT_FALSE;
-    m_pRecordset->get_EOF(&eof);
-    if (eof) {
+    if (AtEnd()) {
         m_pRecordset->Close();
         return result;
     }
-    if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) return result;
+    if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) {
+        m_bLastFailed = true;
+        return result;
+    }
     long count = 0;
     m_pFields->get_Count(&count);
     for (long i = 0; i < count; ++i) {
@@ -177,26 +201,31 @@ CString CDataLoader::FetchFirstRow(const CString& strStatement) {
 }
 
 BOOL CDataLoader::ExecuteUpdate(const CString& strStatement) {
+    m_bLastFailed = true;
     CUpdateStatement update;
     if (!update.Parse(strStatement)) return FALSE;
     if (!RunStatement(update.SelectText())) return FALSE;
-    VARIANT_BOOL eof = VARIANT_FALSE;
-    while (SUCCEEDED(m_pRecordset->get_EOF(&eof)) && !eof) {
+    while (!AtEnd()) {
         if (!WriteRow(update)) {
             // A value that cannot be stored ends the whole update: this row
             // is left as it was, and no later row is touched.
             m_pRecordset->CancelUpdate();
             m_pRecordset->Close();
+            m_bLastFailed = true;
             return FALSE;
         }
         // A row whose fields the database refuses (a check that fails) is a
         // failed update, not a quiet one.
-        if (FAILED(m_pRecordset->MoveNext())) {
+        if (!MoveNext()) {
             m_pRecordset->Close();
             return FALSE;
         }
     }
-    return SUCCEEDED(m_pRecordset->Close());
+    if (m_bLastFailed || FAILED(m_pRecordset->Close())) {
+        m_bLastFailed = true;
+        return FALSE;
+    }
+    return TRUE;
 }
 
 BOOL CDataLoader::WriteRow(const CUpdateStatement& update) {

@@ -31,6 +31,13 @@ public:
     // The first row's field texts, each followed by U+001F.
     CString FetchFirstRow(const CString& strStatement);
 
+    // Whether the last operation failed: the statement did not run, a row or
+    // a field could not be read, or the cursor could not move on. CountRows
+    // gives 0 and FetchFirstRow an empty text both for "none" and for a
+    // failure; a dialog that decides on them (an exists test, a new key)
+    // asks this first, so that a failed query is never taken for "none".
+    bool LastFailed() const { return m_bLastFailed; }
+
     // The display text of a value, by its kind. Numbers are written as the C locale writes them
     // whatever the host's locale; currency and dates in the fixed Korean
     // forms of platform/com/Variant.h ("₩1,235", "2024-03-15 오후 6:00:00").
@@ -45,6 +52,10 @@ protected:
 
 private:
     BOOL RunStatement(const CString& strStatement);
+    // Moves to the next row; a failed move (a lock, a read error) marks the
+    // operation failed, since the rows after it were never read.
+    bool MoveNext();
+    bool AtEnd();
     // The value of field nIndex of the current row.
     bool ReadField(long nIndex, VARIANT* pValue);
     BOOL WriteRow(const class CUpdateStatement& update);
@@ -57,4 +68,5 @@ private:
     CWnd* m_pOwner;
     int m_nCtrlId;
     CString m_strDbPath;
+    bool m_bLastFailed = false;
 };

@@ -1,0 +1,5 @@
+#include "dialogs/CSearchDlg.h"
+
+#include "res/resource.h"
+
+CSearchDlg::CSearchDlg(CWnd* pParent) : CDialog(IDD_SEARCH, pParent) {}

@@ -1,0 +1,5 @@
+#include "dialogs/CShopStartDlg.h"
+
+#include "res/resource.h"
+
+CShopStartDlg::CShopStartDlg(CWnd* pParent) : CDialog(IDD_SHOPSTART, pParent) {}

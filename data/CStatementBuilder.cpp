@@ -11,17 +11,11 @@ CString CStatementBuilder::QuotedText(const CString& value) {
 
 bool CStatementBuilder::IsPlainNumber(const CString& value) {
     int i = 0;
-    int n = value.GetLength();
+    const int n = value.GetLength();
     if (i < n && value[i] == u'-') ++i;
-    int digits = 0;
-    while (i < n && value[i] >= u'0' && value[i] <= u'9') ++i, ++digits;
-    if (i < n && value[i] == u'.') {
-        ++i;
-        int fraction = 0;
-        while (i < n && value[i] >= u'0' && value[i] <= u'9') ++i, ++fraction;
-        if (fraction == 0) return false;
-    }
-    return digits > 0 && i == n;
+    const int firstDigit = i;
+    while (i < n && value[i] >= u'0' && value[i] <= u'9') ++i;
+    return i > firstDigit && i == n;
 }
 
 CString CStatementBuilder::Format(LPCTSTR templateText, std::initializer_list<CString> values) {
@@ -41,8 +35,11 @@ CString CStatementBuilder::Format(LPCTSTR templateText, std::initializer_list<CS
         }
         CString number = value;
         number.Trim();
-        if (number.IsEmpty() || IsPlainNumber(number)) out += number;
-        else out += u"'" + QuotedText(value) + u"'";
+        // SQLite would read a quoted '1e3' or ' 12' as a number again, so a
+        // bare value that is not a whole number has no safe form at all:
+        // the statement is not made, and the loader refuses the empty text.
+        if (!IsPlainNumber(number)) return CString();
+        out += number;
     }
     return out;
 }

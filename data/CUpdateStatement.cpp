@@ -9,7 +9,8 @@ bool EndsWithWhere(const CString& out) {
 
 } // namespace
 
-CString CUpdateStatement::Normalise(const CString& statement) {
+CString CUpdateStatement::Normalise(const CString& statement, bool* pSeparatorInValues) {
+    if (pSeparatorInValues) *pSeparatorInValues = false;
     CString text = statement;
     text.Trim();
     text += u' ';
@@ -20,6 +21,9 @@ CString CUpdateStatement::Normalise(const CString& statement) {
     for (int i = 0; i < end; ++i) {
         char16_t c = text[i];
         char16_t n = text[i + 1];
+        // Before WHERE only the assignments stand, and the program's own
+        // templates hold no separator: one there came from a value.
+        if ((c == kTokenEnd || c == kNameEnd) && pSeparatorInValues) *pSeparatorInValues = true;
         if (!inQuote && (c == u' ' || c == u',')) {
             if (n == u' ' || n == u'=' || n == u',' || last == kTokenEnd) continue;
             c = kTokenEnd;
@@ -40,7 +44,9 @@ CString CUpdateStatement::Normalise(const CString& statement) {
         }
         out += c;
         last = c;
-        if (EndsWithWhere(out)) return out + text.Mid(i + 1);
+        // Only a WHERE that stands as a word outside quotes starts the
+        // condition; a value that reads "x WHERE y" stays a value.
+        if (!inQuote && EndsWithWhere(out)) return out + text.Mid(i + 1);
     }
     return out + kTokenEnd;
 }
@@ -56,7 +62,11 @@ bool CUpdateStatement::Parse(const CString& statement) {
     m_names.clear();
     m_values.clear();
     m_select.Empty();
-    CString text = Normalise(statement);
+    bool bSeparatorInValues = false;
+    CString text = Normalise(statement, &bSeparatorInValues);
+    // A value holding a separator would be split into assignments of its
+    // own (a smuggled "PayYN=Y" or "WHERE 1=1"): the statement is refused.
+    if (bSeparatorInValues) return false;
     if (TakeToken(text) != CString(u"UPDATE")) return false;
     CString table = TakeToken(text);
     if (TakeToken(text) != CString(u"SET")) return false;

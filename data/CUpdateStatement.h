@@ -19,9 +19,15 @@ public:
     static constexpr char16_t kTokenEnd = u'\x1D';
     static constexpr char16_t kNameEnd = u'\x1F';
 
-    static CString Normalise(const CString& statement);
-    // False when the statement does not start with UPDATE or its third word
-    // is not SET.
+    // pSeparatorInValues, when given, tells whether a U+001D or U+001F stood
+    // before the condition, that is inside an assigned value.
+    static CString Normalise(const CString& statement, bool* pSeparatorInValues = nullptr);
+    // False when the statement does not start with UPDATE, its third word
+    // is not SET, or an assigned value holds U+001D or U+001F (a barcode
+    // scanner sends U+001D): such a value could never be stored as typed,
+    // only split into assignments or a condition of its own. The condition
+    // after WHERE is carried verbatim, so an old name holding them is still
+    // found.
     bool Parse(const CString& statement);
 
     const std::vector<CString>& Names() const { return m_names; }

@@ -187,6 +187,13 @@ void CBasicInfoDlg::OnSave() {
     CDataLoader* pLoader = new CDataLoader(this, IDC_BI_LIST);
     pLoader->Open();
     int nRows = pLoader->CountRows(CStatementBuilder::Format(kind.exists, {strNewKey}));
+    if (pLoader->LastFailed()) {
+        // Not knowing whether the name exists, nothing may be written: a
+        // locked file would otherwise let a duplicate in.
+        AfxMessageBox(_T("처리오류"));
+        delete pLoader;
+        return;
+    }
 
     enum class Outcome { Insert, Rename, Duplicate, Stop } outcome;
     if (nRows == 0 && strOldKey.IsEmpty()) {
@@ -234,13 +241,17 @@ void CBasicInfoDlg::OnSave() {
 }
 
 void CBasicInfoDlg::OnDelete() {
-    if (MessageBox(_T("정말 삭제하시겠습니까?"), _T("확인"), MB_YESNO | MB_ICONQUESTION) == IDNO) return;
+    // Only a Yes deletes: a box that could not be shown answers otherwise.
+    if (MessageBox(_T("정말 삭제하시겠습니까?"), _T("확인"), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     CDataLoader* pLoader = new CDataLoader(this, IDC_BI_LIST);
     UpdateData(TRUE);
     const TabKind& kind = KindOf(m_nTab);
     const CString strKey = m_nTab == kProductTab ? m_strProdName : m_strName;
     pLoader->Open();
-    if (pLoader->CountRows(CStatementBuilder::Format(kind.exists, {strKey})) < 1) {
+    const int nRows = pLoader->CountRows(CStatementBuilder::Format(kind.exists, {strKey}));
+    if (pLoader->LastFailed()) {
+        AfxMessageBox(_T("처리오류"));
+    } else if (nRows < 1) {
         AfxMessageBox(_T("삭제불가함"));
     } else if (pLoader->Execute(CStatementBuilder::Format(kind.remove, {strKey}))) {
         AfxMessageBox(_T("삭제 완료됨"));

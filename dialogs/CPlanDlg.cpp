@@ -1,47 +1,13 @@
 #include "dialogs/CPlanDlg.h"
 
-#include <climits>
-
 #include "data/CDataLoader.h"
+#include "data/CNumberRules.h"
 #include "data/CStatementBuilder.h"
 #include "data/Statements.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/shell/NavigationBar.h"
 #include "res/resource.h"
 
-namespace {
-
-CString FirstField(const CString& strRow) {
-    int nEnd = strRow.Find(CDataLoader::kFieldEnd);
-    return nEnd < 0 ? strRow : strRow.Left(nEnd);
-}
-
-// Quantity and discount go bare into number columns: a text that is not a
-// whole number would break the statement or store something no sum can use.
-// Blanks around the number are forgiven; what is left is rewritten with "%d".
-// Empty stays empty, for the save to make it "0".
-bool NormaliseWholeNumber(CString& strValue) {
-    CString strTrimmed = strValue;
-    strTrimmed.Trim();
-    if (strTrimmed.IsEmpty()) {
-        strValue.Empty();
-        return true;
-    }
-    int i = (strTrimmed[0] == u'-' || strTrimmed[0] == u'+') ? 1 : 0;
-    if (i == strTrimmed.GetLength()) return false;
-    long long nValue = 0;
-    for (; i < strTrimmed.GetLength(); ++i) {
-        if (strTrimmed[i] < u'0' || strTrimmed[i] > u'9') return false;
-        nValue = nValue * 10 + (strTrimmed[i] - u'0');
-        if (nValue > static_cast<long long>(INT_MAX) + 1) return false;
-    }
-    if (strTrimmed[0] == u'-') nValue = -nValue;
-    if (nValue < INT_MIN || nValue > INT_MAX) return false;
-    strValue.Format(_T("%d"), static_cast<int>(nValue));
-    return true;
-}
-
-} // namespace
 
 BEGIN_MESSAGE_MAP(CPlanDlg, CDialog)
     ON_BN_CLICKED(IDC_PL_BTN_SAVE, OnSave)
@@ -162,7 +128,8 @@ void CPlanDlg::OnSave() {
         AfxMessageBox(_T("입력이 오류."));
         return;
     }
-    if (!NormaliseWholeNumber(m_strQty) || !NormaliseWholeNumber(m_strDcAmt)) {
+    // Quantity and discount go bare into number columns.
+    if (!CNumberRules::NormaliseWholeNumber(m_strQty) || !CNumberRules::NormaliseWholeNumber(m_strDcAmt)) {
         AfxMessageBox(_T("입력이 오류."));
         return;
     }
@@ -179,8 +146,15 @@ void CPlanDlg::OnSave() {
     CDataLoader* pLoader = new CDataLoader(this, IDC_PL_LIST);
     pLoader->Open();
     if (m_strSeqNo.IsEmpty()) {
-        int nLast = _ttoi(FirstField(pLoader->FetchFirstRow(Sql::kLastSeqNo)));
-        m_strSeqNo.Format(_T("%d"), nLast + 1);
+        CString strLastRow = pLoader->FetchFirstRow(Sql::kLastSeqNo);
+        // A failed query is not an empty table, and a key past the largest
+        // number would wrap onto a stored one: either way nothing is added.
+        if (pLoader->LastFailed() || !CNumberRules::NextKey(strLastRow, m_strSeqNo)) {
+            AfxMessageBox(_T("처리오류"));
+            delete pLoader;
+            m_strSeqNo.Empty();
+            return;
+        }
         CString strInsert = CStatementBuilder::Format(
             Sql::kPlanInsert, {m_strSeqNo, m_strCategory, m_strProdName, m_strQty, m_strUnit, m_strCuponYN, m_strDcAmt});
         if (pLoader->Execute(strInsert)) {
@@ -213,11 +187,15 @@ void CPlanDlg::OnDelete() {
         AfxMessageBox(_T("등록되지 않은 자료입니다."));
         return;
     }
-    if (MessageBox(_T("정말 삭제하시겠습니까?"), _T("확인"), MB_YESNO | MB_ICONQUESTION) == IDNO) return;
+    // Only a Yes deletes: a box that could not be shown answers otherwise.
+    if (MessageBox(_T("정말 삭제하시겠습니까?"), _T("확인"), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     CDataLoader* pLoader = new CDataLoader(this, IDC_PL_LIST);
     UpdateData(TRUE);
     pLoader->Open();
-    if (pLoader->CountRows(CStatementBuilder::Format(Sql::kItemExists, {m_strSeqNo})) < 1) {
+    const int nRows = pLoader->CountRows(CStatementBuilder::Format(Sql::kItemExists, {m_strSeqNo}));
+    if (pLoader->LastFailed()) {
+        AfxMessageBox(_T("처리오류"));
+    } else if (nRows < 1) {
         AfxMessageBox(_T("삭제불가함"));
     } else if (pLoader->Execute(CStatementBuilder::Format(Sql::kItemDelete, {m_strSeqNo}))) {
         AfxMessageBox(_T("삭제 완료됨"));

@@ -28,6 +28,9 @@ long TypeCodeOfDeclared(const char* declared) {
     return adVarWChar;
 }
 
+// Another connection holds the file: what has been waited for already.
+bool IsLockedOut(int code) { return (code & 0xFF) == SQLITE_BUSY || (code & 0xFF) == SQLITE_LOCKED; }
+
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
 bool OnlyBlankOrSemicolons(std::u16string_view tail) {
@@ -225,6 +228,9 @@ HRESULT SqliteRecordset::Open(const VARIANT& source, const VARIANT& connection, 
         } else {
             if (m_stmt) sqlite3_finalize(m_stmt);
             m_stmt = nullptr;
+            // A locked file has been waited for once already; asking again
+            // without the rowid would only wait a second time.
+            if (IsLockedOut(sqlite3_errcode(m_db))) return E_FAIL;
         }
     }
     if (!m_stmt) {

@@ -186,11 +186,60 @@ TEST_F(ExecuteUpdate, WritesEachValueAsItsColumnsKind) {
     EXPECT_EQ(Rows("select Text from Kinds"), "0012\n");
 }
 
-TEST(StatementBuilderText, QuotesTextsAndKeepsNumbersBare) {
-    EXPECT_EQ(CStatementBuilder::Format(u"a='%s' b=%s c=%s", {u"it's", u" 12 ", u"1 or 1=1"}).ToUtf8(),
-              "a='it''s' b=12 c='1 or 1=1'");
-    EXPECT_EQ(CStatementBuilder::Format(u"WHERE SeqNo=%s", {u""}).ToUtf8(), "WHERE SeqNo=");
-    EXPECT_EQ(CStatementBuilder::Format(u"v=%s", {u"-3.25"}).ToUtf8(), "v=-3.25");
+// A barcode scanner sends U+001D; typed into a name it must never become a
+// separator of the emulation, which would let the value split into further
+// assignments ("PayYN=Y") or a condition of its own ("WHERE 1=1").
+TEST_F(ExecuteUpdate, RefusesValuesHoldingItsSeparatorsAndChangesNothing) {
+    Sql("insert into Category_tbl values ('과일'); insert into Category_tbl values ('채소')");
+    PlanItem(1, "사과");
+    Sql("insert into ShoppingList_tbl values (2,'과일','배',1,'개',900,'',0,0,900,'2024-03-05','마트',7,'Y')");
+    const std::string before = Rows("select * from ShoppingList_tbl order by SeqNo") +
+                               Rows("select * from Category_tbl order by CategoryName");
+    auto loader = Loader();
+    const CString smuggled[] = {
+        CString(u"x\x1DWHERE\x1D" u"1=1 --"),
+        CString::FromUtf8("과일") + u"\x1DShpAmount\x1F" + u"0\x1DPayYN\x1F\x1DWHERE\x1D" u"1=1 --",
+        CString::FromUtf8("개") + u"\x1DPayYN\x1FY\x1DMgrNo\x1F" + u"7",
+        CString::FromUtf8("과일") + u"\x1D",
+        CString(u"a\x1F" u"b"),
+    };
+    for (const CString& value : smuggled) {
+        EXPECT_FALSE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kCategoryRename, {value, u"과일"})));
+        EXPECT_FALSE(loader->ExecuteUpdate(
+            CStatementBuilder::Format(Sql::kPlanChange, {value, u"사과", u"1", u"개", u"", u"0", u"1"})));
+        EXPECT_FALSE(loader->ExecuteUpdate(
+            CStatementBuilder::Format(Sql::kPlanChange, {u"과일", u"사과", u"1", value, u"", u"0", u"1"})));
+        EXPECT_TRUE(loader->LastFailed());
+    }
+    EXPECT_EQ(Rows("select * from ShoppingList_tbl order by SeqNo") +
+                  Rows("select * from Category_tbl order by CategoryName"),
+              before);
+}
+
+TEST_F(ExecuteUpdate, ANameHoldingASeparatorCanBeRenamedToACleanOne) {
+    auto loader = Loader();
+    const CString stored = CString(u"a\x1F" u"b");
+    ASSERT_TRUE(loader->Execute(CStatementBuilder::Format(Sql::kUnitInsert, {stored})));
+    ASSERT_TRUE(loader->Execute(CStatementBuilder::Format(Sql::kUnitInsert, {u"x WHERE y"})));
+    EXPECT_EQ(loader->CountRows(CStatementBuilder::Format(Sql::kUnitExists, {stored})), 1);
+    EXPECT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kUnitRename, {u"ab", stored})));
+    // WHERE inside a quoted value is part of the value, not the condition.
+    EXPECT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kUnitRename, {u"p WHERE q", u"x WHERE y"})));
+    EXPECT_EQ(Rows("select UnitName from Unit_tbl order by UnitName"), "ab\np WHERE q\n");
+}
+
+TEST(StatementBuilderText, QuotesTextsAndKeepsWholeNumbersBare) {
+    EXPECT_EQ(CStatementBuilder::Format(u"a='%s' b=%s c=%s", {u"it's", u" 12 ", u"-7"}).ToUtf8(),
+              "a='it''s' b=12 c=-7");
+}
+
+// SQLite turns a quoted '1e3' back into 1000 in a number column, and a
+// comparison with a quoted ' 12' may match 12: no form of such a value is
+// safe, so no statement is made at all.
+TEST(StatementBuilderText, MakesNoStatementForABareValueThatIsNotAWholeNumber) {
+    for (const char16_t* value : {u"", u"1e3", u"12abc", u"-3.25", u"1 or 1=1", u"0x10", u"+5", u"-", u"1 2"}) {
+        EXPECT_TRUE(CStatementBuilder::Format(u"WHERE SeqNo=%s", {value}).IsEmpty()) << CString(value).ToUtf8();
+    }
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 #include "platform/framework/CString.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -43,6 +46,18 @@ struct Conversion {
     char type = 0;
 };
 
+// Widths and precisions are held below this, so that reading "%99999999999d"
+// cannot overflow and printing it cannot ask for gigabytes.
+constexpr int kLargestField = 4096;
+
+int ReadField(const char16_t* format, size_t& pos) {
+    int value = 0;
+    while (format[pos] >= u'0' && format[pos] <= u'9') {
+        value = std::min(value * 10 + (format[pos++] - u'0'), kLargestField);
+    }
+    return value;
+}
+
 // Reads the conversion after a '%' at format[pos]; pos ends after it.
 Conversion ReadConversion(const char16_t* format, size_t& pos) {
     Conversion c;
@@ -50,14 +65,10 @@ Conversion ReadConversion(const char16_t* format, size_t& pos) {
            format[pos] == u' ' || format[pos] == u'#') {
         c.flags += static_cast<char>(format[pos++]);
     }
-    if (format[pos] >= u'0' && format[pos] <= u'9') {
-        c.width = 0;
-        while (format[pos] >= u'0' && format[pos] <= u'9') c.width = c.width * 10 + (format[pos++] - u'0');
-    }
+    if (format[pos] >= u'0' && format[pos] <= u'9') c.width = ReadField(format, pos);
     if (format[pos] == u'.') {
         ++pos;
-        c.precision = 0;
-        while (format[pos] >= u'0' && format[pos] <= u'9') c.precision = c.precision * 10 + (format[pos++] - u'0');
+        c.precision = ReadField(format, pos);
     }
     while (format[pos] == u'h' || format[pos] == u'l') {
         if (format[pos] == u'h') c.isShort = true;
@@ -80,8 +91,27 @@ std::u16string Widen(const char* ascii) {
     return out;
 }
 
+// printf into a buffer as large as the text needs.
+template <typename T>
+std::u16string Printed(const std::string& narrowFormat, T value) {
+    int length = std::snprintf(nullptr, 0, narrowFormat.c_str(), value);
+    if (length < 0) return u"<?>";
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    std::snprintf(buffer.data(), buffer.size(), narrowFormat.c_str(), value);
+    return Widen(buffer.data());
+}
+
+// A real given to an integer conversion: cut toward zero, held at the
+// limits, NaN as 0 (a plain cast of an out-of-range double is undefined).
+long long IntegerOfReal(double value) {
+    if (std::isnan(value)) return 0;
+    if (value >= 9.2233720368547758e18) return LLONG_MAX;
+    if (value <= -9.2233720368547758e18) return LLONG_MIN;
+    return static_cast<long long>(value);
+}
+
 std::u16string FormatInteger(const Conversion& c, long long value) {
-    char buffer[128];
+    char buffer[32];
     if ((c.type == 'd' || c.type == 'i') && c.flags.empty() && c.width < 0 && c.precision < 0 && !c.isShort) {
         // The common "%d": numbers fill whole list columns, so skip printf here.
         auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<int>(value)).ptr;
@@ -89,19 +119,14 @@ std::u16string FormatInteger(const Conversion& c, long long value) {
     }
     if (c.type == 'd' || c.type == 'i') {
         long long v = c.isShort ? static_cast<short>(value) : static_cast<int>(value);
-        std::snprintf(buffer, sizeof buffer, NarrowFormat(c, "ll", 'd').c_str(), v);
-    } else {
-        unsigned long long v = c.isShort ? static_cast<unsigned short>(value)
-                                         : static_cast<unsigned int>(value);
-        std::snprintf(buffer, sizeof buffer, NarrowFormat(c, "ll", c.type).c_str(), v);
+        return Printed(NarrowFormat(c, "ll", 'd'), v);
     }
-    return Widen(buffer);
+    unsigned long long v = c.isShort ? static_cast<unsigned short>(value) : static_cast<unsigned int>(value);
+    return Printed(NarrowFormat(c, "ll", c.type), v);
 }
 
 std::u16string FormatReal(const Conversion& c, double value) {
-    char buffer[512];
-    std::snprintf(buffer, sizeof buffer, NarrowFormat(c, "", c.type).c_str(), value);
-    return Widen(buffer);
+    return Printed(NarrowFormat(c, "", c.type), value);
 }
 
 std::u16string FormatText(const Conversion& c, std::u16string_view text) {
@@ -119,7 +144,7 @@ std::u16string FormatOne(const Conversion& c, const FormatArg& arg) {
     switch (c.type) {
     case 'd': case 'i': case 'u': case 'x': case 'X': case 'o':
         if (arg.kind == Kind::Integer) return FormatInteger(c, arg.integer);
-        if (arg.kind == Kind::Real) return FormatInteger(c, static_cast<long long>(arg.real));
+        if (arg.kind == Kind::Real) return FormatInteger(c, IntegerOfReal(arg.real));
         break;
     case 'f': case 'e': case 'E': case 'g': case 'G':
         if (arg.kind == Kind::Real) return FormatReal(c, arg.real);
@@ -131,7 +156,9 @@ std::u16string FormatOne(const Conversion& c, const FormatArg& arg) {
     case 'c':
         if (arg.kind == Kind::Integer) {
             std::u16string one;
-            AppendUtf16(one, static_cast<char32_t>(arg.integer));
+            const bool isCharacter = arg.integer >= 0 && arg.integer <= 0x10FFFF &&
+                                     !(arg.integer >= 0xD800 && arg.integer < 0xE000);
+            AppendUtf16(one, isCharacter ? static_cast<char32_t>(arg.integer) : U'\uFFFD');
             return FormatText(c, one);
         }
         break;
@@ -163,6 +190,20 @@ CString CString::FromUtf8(std::string_view utf8) {
         }
         AppendUtf16(out, cp);
         i += extra + 1;
+    }
+    return CString(std::move(out));
+}
+
+CString CString::WithValidSurrogates(const CString& text) {
+    std::u16string out = text.m_text;
+    for (size_t i = 0; i < out.size(); ++i) {
+        const bool high = out[i] >= 0xD800 && out[i] < 0xDC00;
+        const bool low = out[i] >= 0xDC00 && out[i] < 0xE000;
+        if (high && i + 1 < out.size() && out[i + 1] >= 0xDC00 && out[i + 1] < 0xE000) {
+            ++i;  // a whole pair
+        } else if (high || low) {
+            out[i] = u'\uFFFD';
+        }
     }
     return CString(std::move(out));
 }

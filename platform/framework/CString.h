@@ -42,6 +42,9 @@ public:
     CString(char16_t ch, int repeat = 1) : m_text(repeat > 0 ? repeat : 0, ch) {}
 
     static CString FromUtf8(std::string_view utf8);
+    // The text with every surrogate that is not half of a pair replaced by
+    // U+FFFD.
+    static CString WithValidSurrogates(const CString& text);
     std::string ToUtf8() const;
 
     int GetLength() const { return static_cast<int>(m_text.size()); }

@@ -37,7 +37,10 @@ bool DialogInput::TypeText(CDialog& dialog, int nID, const CString& text) {
         // Typing leaves no entry selected; it sends no selection change.
         combo->SetCurSel(CB_ERR);
     }
-    control->SetWindowText(text);
+    // A lone surrogate (half a character) could be stored but never shown,
+    // found or written out again as it was: it becomes U+FFFD here, where
+    // typed text enters, so what is stored is what the user sees.
+    control->SetWindowText(CString::WithValidSurrogates(text));
     return true;
 }
 

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <climits>
 
 #include <gtest/gtest.h>
@@ -70,6 +71,29 @@ TEST(CStringUtf8, RoundTripsAndReplacesBrokenBytes) {
     EXPECT_EQ(CString::FromUtf8(text).ToUtf8(), text);
     EXPECT_EQ(CString::FromUtf8("a\xff" "b").ToUtf8(), "a\xEF\xBF\xBD" "b");
     EXPECT_EQ(CString::FromUtf8("\xE3\x81").ToUtf8(), "\xEF\xBF\xBD\xEF\xBF\xBD");
+}
+
+// Found by fuzzing: none of these may be undefined; each gives some text.
+TEST(CStringFormat, AnyArgumentAndAnyFieldSizeIsSafe) {
+    EXPECT_EQ(CString::Formatted(u"%d", 1e300).ToUtf8(), "-1");  // held at the limit, then cut to 32 bits
+    EXPECT_EQ(CString::Formatted(u"%d", -1e300).ToUtf8(), "0");
+    EXPECT_EQ(CString::Formatted(u"%d", std::nan("")).ToUtf8(), "0");
+    EXPECT_EQ(CString::Formatted(u"%d", 3.9).ToUtf8(), "3");
+    EXPECT_EQ(CString::Formatted(u"%300d", 5).GetLength(), 300);
+    EXPECT_EQ(CString::Formatted(u"%.600f", 1.0).GetLength(), 602);
+    EXPECT_EQ(CString::Formatted(u"%.2f", 1e308).GetLength(), 312);
+    EXPECT_EQ(CString::Formatted(u"%99999999999999999999d", 1).GetLength(), 4096);
+    EXPECT_EQ(CString::Formatted(u"%.99999999999999999999s", u"ab").ToUtf8(), "ab");
+    EXPECT_EQ(CString::Formatted(u"%c", -1).ToUtf8(), "\xEF\xBF\xBD");
+    EXPECT_EQ(CString::Formatted(u"%c", 0xD800).ToUtf8(), "\xEF\xBF\xBD");
+    EXPECT_EQ(CString::Formatted(u"%").ToUtf8(), "<?>");
+}
+
+TEST(CStringUtf16, LoneSurrogatesBecomeReplacementCharacters) {
+    const char16_t pair[] = {u'a', 0xD83D, 0xDED2, u'b', 0};
+    EXPECT_EQ(CString::WithValidSurrogates(pair), CString(pair));
+    const char16_t lone[] = {u'a', 0xD800, u'b', 0xDC00, 0xD800, 0};
+    EXPECT_EQ(CString::WithValidSurrogates(lone), CString(u"a\uFFFDb\uFFFD\uFFFD"));
 }
 
 TEST(WholeNumberRule, ReadsTheLeadingWholeNumber) {

@@ -32,7 +32,10 @@ DialogPage::DialogPage(QtWindowSystem& owner, CDialog& dialog, QWidget* parent)
 }
 
 DialogPage::~DialogPage() {
-    for (QtControlPeer* peer : m_peers) peer->Control().SetPeer(nullptr);
+    for (QtControlPeer* peer : m_peers) {
+        peer->StopWatching();
+        peer->Control().SetPeer(nullptr);
+    }
 }
 
 void DialogPage::AddPeer(CWnd& control) {

@@ -30,6 +30,12 @@ void QtControlPeer::SetWidget(QWidget* widget) {
     }
 }
 
+void QtControlPeer::StopWatching() {
+    if (!m_pWidget) return;
+    m_pWidget->removeEventFilter(this);
+    for (QWidget* part : m_pWidget->findChildren<QWidget*>()) part->removeEventFilter(this);
+}
+
 void QtControlPeer::OnControlChanged(ControlChange change, int row, int column) {
     m_page.Owner().ApplyChange([&] {
         QSignalBlocker blocker(m_pWidget);

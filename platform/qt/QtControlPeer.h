@@ -28,6 +28,11 @@ public:
     void ShowAll();
     // Shows changes held back to be shown together (a list's rows).
     virtual void Flush() {}
+    // Stops watching the widget and its parts. The page calls it before its
+    // widgets are destroyed: a widget being torn down still sends events
+    // (focus, hide), and a filter that looked at it then would use the half
+    // of it that is already gone.
+    void StopWatching();
 
 protected:
     // Takes the widget: at the template's rectangle, with the focus rules of

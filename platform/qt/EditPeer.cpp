@@ -1,5 +1,6 @@
 #include "platform/qt/EditPeer.h"
 
+#include <QEvent>
 #include <QLineEdit>
 
 #include "platform/framework/CDialog.h"
@@ -26,6 +27,14 @@ void EditPeer::ShowState() {
 
 void EditPeer::Show(ControlChange change, int, int) {
     if (change == ControlChange::Text && !IsDelivering()) ShowText();
+}
+
+bool EditPeer::FilterInput(QWidget*, QEvent* event) {
+    // The tap has just taken the focus, and the focus-loss handler of the
+    // field left may have changed this one while its echo was held back:
+    // show it before the press places the cursor.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) ShowText();
+    return false;
 }
 
 void EditPeer::Typed(const QString& text) {

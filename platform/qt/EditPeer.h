@@ -13,6 +13,7 @@ public:
 protected:
     void ShowState() override;
     void Show(ControlChange change, int row, int column) override;
+    bool FilterInput(QWidget* target, QEvent* event) override;
 
 private:
     void Typed(const QString& text);

@@ -104,6 +104,11 @@ void MonthCalendarWidget::paintEvent(QPaintEvent*) {
     }
 }
 
+void MonthCalendarWidget::showEvent(QShowEvent* event) {
+    raise();
+    QWidget::showEvent(event);
+}
+
 void MonthCalendarWidget::mousePressEvent(QMouseEvent* event) {
     QPoint at = event->position().toPoint();
     m_pressed = QDate();

@@ -24,6 +24,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The calendar drops down over the controls around it: while shown it
+    // lies on top of them and takes the taps there.
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -17,7 +17,10 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "data/CStatementBuilder.h"
+#include "data/Statements.h"
 #include "dialogs/CStatsDlg.h"
 #include "platform/framework/DialogInput.h"
 #include "platform/headless/HeadlessWindowSystem.h"
@@ -81,6 +84,7 @@ public:
         return history;
     }
     void Use() const { DeviceFileSystem::SetRoot(m_root); }
+    std::filesystem::path File() const { return FirstInstallation::DatabasePath(m_root); }
 
 private:
     History() {
@@ -185,7 +189,31 @@ void BM_StatsDlgShopPassOnly(benchmark::State& state) {
     });
 }
 
+// For comparison: the same year's statement read straight from SQLite into
+// UTF-16 texts, without the recordset, the loader or the lists.
+void BM_StatsDlgPlainQuery(benchmark::State& state) {
+    History::Get().Use();
+    std::string sql = CStatementBuilder::Format(Sql::kStatsByCategory, {u"2020-01-01", u"2020-12-31"}).ToUtf8();
+    for (auto _ : state) {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(History::Get().File().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
+        std::vector<std::u16string> cells;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            for (int c = 0; c < 6; ++c) {
+                auto* text = static_cast<const char16_t*>(sqlite3_column_text16(stmt, c));
+                cells.emplace_back(text ? text : u"", static_cast<size_t>(sqlite3_column_bytes16(stmt, c)) / 2);
+            }
+        }
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
+        if (cells.size() < 6 * kItemsPerYear) state.SkipWithError("the year's items were not read");
+    }
+}
+
 BENCHMARK(BM_StatsDlgYearlyRefresh)->Arg(1)->Arg(3)->Arg(4)->Arg(6)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_StatsDlgShopPassOnly)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_StatsDlgPlainQuery)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace

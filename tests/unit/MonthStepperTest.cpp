@@ -40,7 +40,6 @@ struct Month {
 void PrintTo(const Month& m, std::ostream* out) { *out << m.year << "/" << m.month; }
 
 Month After(Month m) { return m.month == 12 ? Month{m.year + 1, 1} : Month{m.year, m.month + 1}; }
-Month Before(Month m) { return m.month == 1 ? Month{m.year - 1, 12} : Month{m.year, m.month - 1}; }
 
 std::optional<Month> Next(Month m) {
     if (!CMonthStepper::Next(m.year, m.month)) return std::nullopt;
@@ -53,19 +52,6 @@ std::optional<Month> Previous(Month m) {
 
 class MonthStepperInZone : public ::testing::TestWithParam<const char*> {};
 
-// Spring forward falls in March (both zones) and April (New York before
-// 1987, Berlin in 1980); fall back in October and November.
-TEST_P(MonthStepperInZone, StepsOneMonthAcrossEveryDaylightSavingChange) {
-    TimeZone zone(GetParam());
-    for (int year : {1950, 1969, 1975, 1980, 1986, 2006, 2007, 2024, 2037, 2038, 2100, 2400}) {
-        for (int month = 1; month <= 12; ++month) {
-            Month m{year, month};
-            EXPECT_EQ(Next(m), After(m)) << GetParam();
-            EXPECT_EQ(Previous(m), Before(m)) << GetParam();
-        }
-    }
-}
-
 // A zone the system does not know would quietly be UTC, and prove nothing.
 bool KeepsDaylightSaving() {
     std::tm winter{}, summer{};
@@ -76,6 +62,9 @@ bool KeepsDaylightSaving() {
     return std::mktime(&summer) - std::mktime(&winter) != 182L * 86400;
 }
 
+// Every month from 1000 to 9999, forward and back: each spring-forward and
+// fall-back of the zone's history (March, April, October, November), every
+// turn of the year, and the years before 1970 and after 2037.
 TEST_P(MonthStepperInZone, WalksEveryFourDigitMonthOnceEachWay) {
     TimeZone zone(GetParam());
     if (std::string(GetParam()) != "UTC") {
@@ -117,15 +106,6 @@ TEST(MonthStepper, NeverLeavesTheFourDigitYears) {
     EXPECT_EQ(month, 12);
     EXPECT_EQ(Previous({9999, 12}), (Month{9999, 11}));
     EXPECT_EQ(Next({9998, 12}), (Month{9999, 1}));
-}
-
-TEST(MonthStepper, StepsFarOutsideTheYearsOfAThirtyTwoBitClock) {
-    TimeZone zone("Europe/Berlin");
-    for (Month m : {Month{1000, 3}, Month{1582, 10}, Month{1752, 9}, Month{1901, 12}, Month{2038, 1},
-                    Month{2106, 2}, Month{5000, 11}, Month{9999, 3}}) {
-        EXPECT_EQ(Next(m), After(m));
-        EXPECT_EQ(Previous(m), Before(m));
-    }
 }
 
 } // namespace

@@ -247,20 +247,6 @@ TEST_F(PaymentDialog, AnUndoneTripIsListedAgainAndMayGetItsNumberBack) {
               "1|3|Y|2024-03-15\n2|3|Y|2024-03-15\n3|2|Y|2024-03-01\n");
 }
 
-TEST_F(PaymentDialog, ATripDateWithoutItsLeadingZeroListsNothing) {
-    Item(1, "사과", 1000, "3", "Y", "2024-03-05", "한빛마트");
-    dlg.m_strMode = u"MODIFY";
-    dlg.m_strMgrNo = u"3";
-    dlg.m_strShpDate = u"2024-3-05";
-    driver.Then([this](CDialog& top) {
-        EXPECT_EQ(Rows(top), 0);
-        EXPECT_EQ(Text(top, IDC_PM_EDIT_TOTAL), "");
-        DialogInput::ClickButton(top, IDC_PM_BTN_PROCESS);
-        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"이미 지불완료 되었습니다."});
-    });
-    EXPECT_FALSE(driver.Run(dlg));
-}
-
 TEST_F(PaymentDialog, AListThatCannotBeReadOffersNothingToPay) {
     Item(1, "사과", 1000);
     Sql("alter table ShoppingList_tbl rename column ProdName to Product");

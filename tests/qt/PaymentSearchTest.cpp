@@ -1,5 +1,5 @@
 // Checkout and looking back on the real screen, through the widgets only: pay
-// the priced items in NEW mode, open the search from the main menu, tap the
+// the priced items from the shop, open the search from the main menu, tap the
 // new trip, undo it there, and see it gone from the month. With
 // CARTAVEL_SCREENSHOT_DIR set, the screens are also saved as pictures.
 
@@ -15,7 +15,7 @@
 
 #include "ScreenTest.h"
 #include "app/CMainMenuDlg.h"
-#include "dialogs/CPaymentDlg.h"
+#include "dialogs/CShopItemsDlg.h"
 #include "platform/qt/DeviceScreen.h"
 #include "platform/qt/NavigationBarView.h"
 #include "platform/shell/DeviceClock.h"
@@ -103,12 +103,8 @@ protected:
 };
 
 TEST_F(PaymentSearch, PayThenFindTheTripAndUndoIt) {
-    // The shopping items dialog opens the checkout this way.
-    CPaymentDlg pay;
-    pay.m_strMode = u"NEW";
-    pay.m_strShpDate = u"2024-03-15";
-    pay.m_strStoreName = u"한빛마트";
-    Run(pay, [&](CDialog& shown) {
+    // "계산하기" in the shop opens the checkout for the shop's date and name.
+    WhenShown(IDD_PAYMENT, [&](CDialog& shown) {
         EXPECT_EQ(NavigationBar().Title(), QStringLiteral("쇼핑금액결제"));
         EXPECT_EQ(EditText(shown, IDC_PM_EDIT_DATE), QStringLiteral("2024-03-15"));
         EXPECT_EQ(EditText(shown, IDC_PM_EDIT_STORE), QStringLiteral("한빛마트"));
@@ -121,7 +117,22 @@ TEST_F(PaymentSearch, PayThenFindTheTripAndUndoIt) {
         ClickAndAcknowledge(shown, IDC_PM_BTN_PROCESS);
         EXPECT_EQ(LastBoxText(), QStringLiteral("금액지불 처리완료"));
     });
-    EXPECT_TRUE(pay.HasEnded());
+    CShopItemsDlg shop;
+    shop.m_strShpDate = u"2024-03-15";
+    shop.m_strStoreName = u"한빛마트";
+    Run(shop, [&](CDialog& shown) {
+        EXPECT_EQ(List(shown, IDC_SI_LIST)->model()->rowCount(), 4);
+        EXPECT_EQ(EditText(shown, IDC_SI_EDIT_TOTAL), QStringLiteral("3800"));
+        QTest::mouseClick(Widget(shown, IDC_SI_BTN_SETTLE), Qt::LeftButton);
+        // Back in the shop: only the unpriced item is left, and the title
+        // is the shop's again.
+        QTreeView* left = List(shown, IDC_SI_LIST);
+        ASSERT_EQ(left->model()->rowCount(), 1);
+        EXPECT_EQ(Cell(left, 0, 2), QStringLiteral("양파"));
+        EXPECT_EQ(EditText(shown, IDC_SI_EDIT_TOTAL), QString());
+        EXPECT_EQ(NavigationBar().Title(), QStringLiteral("한빛마트"));
+        QTest::keyClick(Widget(shown, IDC_SI_EDIT_QTY), Qt::Key_Escape);
+    });
     EXPECT_EQ(Rows("select SeqNo, MgrNo, PayYN, StoreName from ShoppingList_tbl where SeqNo >= 4 order by SeqNo"),
               "4|3|Y|한빛마트\n5|3|Y|한빛마트\n6|3|Y|한빛마트\n7|NULL||\n");
 

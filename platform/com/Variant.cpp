@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/shell/CivilDate.h"
+
 // Nothing here reads the C locale: numbers are read and written with
 // std::from_chars and std::to_chars, so a desktop whose locale writes "3,5"
 // (which the toolkit may switch on) changes no value and no text.
@@ -277,35 +279,6 @@ bool PlainCurrencyText(std::u16string_view text, std::u16string& out) {
     return true;
 }
 
-bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-int DaysInMonth(int y, int m) {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IsLeap(y) ? 29 : days[m - 1];
-}
-
-// Days from 1970-01-01 to a civil date (proleptic Gregorian).
-long long DaysFromCivil(int y, int m, int d) {
-    y -= m <= 2;
-    long long era = (y >= 0 ? y : y - 399) / 400;
-    long long yoe = y - era * 400;
-    long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(long long z, int& y, int& m, int& d) {
-    z += 719468;
-    long long era = (z >= 0 ? z : z - 146096) / 146097;
-    long long doe = z - era * 146097;
-    long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    long long mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(yoe + era * 400 + (m <= 2));
-}
-
 // Reads exactly `count` digits at text[at].
 bool Digits(std::u16string_view text, size_t at, size_t count, int& out) {
     if (at + count > text.size()) return false;
@@ -327,7 +300,7 @@ HRESULT DateFromText(std::u16string_view text, DATE& out) {
         !Digits(text, 8, 2, d)) {
         return DISP_E_TYPEMISMATCH;
     }
-    if (y < 100 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m)) return DISP_E_TYPEMISMATCH;
+    if (y < 100 || !CivilDate{y, m, d}.Exists()) return DISP_E_TYPEMISMATCH;
     std::u16string_view rest = text.substr(10);
     if (!rest.empty()) {
         if (rest.front() != u' ') return DISP_E_TYPEMISMATCH;
@@ -352,7 +325,7 @@ HRESULT DateFromText(std::u16string_view text, DATE& out) {
         }
         if (hh > 23 || mi > 59 || ss > 59) return DISP_E_TYPEMISMATCH;
     }
-    double days = static_cast<double>(DaysFromCivil(y, m, d)) + kDaysFrom1899To1970;
+    double days = static_cast<double>(CivilDate{y, m, d}.DaysSince1970()) + kDaysFrom1899To1970;
     double time = (hh * 3600 + mi * 60 + ss) / 86400.0;
     // Before 1899-12-30 the time of day still counts away from zero.
     out = days < 0 ? days - time : days + time;
@@ -372,8 +345,7 @@ HRESULT DateText(DATE date, std::u16string& text) {
         ++day;
         seconds = 0;
     }
-    int y, m, d;
-    CivilFromDays(day - static_cast<long long>(kDaysFrom1899To1970), y, m, d);
+    CivilDate civil = CivilDate::FromDaysSince1970(day - static_cast<long long>(kDaysFrom1899To1970));
     text.clear();
     char buffer[32];
     // A time alone (day 0) shows only the time.
@@ -384,11 +356,11 @@ HRESULT DateText(DATE date, std::u16string& text) {
             for (int pad = width - static_cast<int>(end - buffer); pad > 0; --pad) text += u'0';
             text += Widen(std::string_view(buffer, end - buffer));
         };
-        put(y, 4);
+        put(civil.year, 4);
         text += u'-';
-        put(m, 2);
+        put(civil.month, 2);
         text += u'-';
-        put(d, 2);
+        put(civil.day, 2);
     }
     if (seconds != 0) {
         int hour = static_cast<int>(seconds / 3600);

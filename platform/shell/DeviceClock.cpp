@@ -3,6 +3,8 @@
 #include <chrono>
 #include <optional>
 
+#include "platform/shell/CivilDate.h"
+
 namespace {
 
 std::optional<std::time_t>& FixedNow() {
@@ -33,6 +35,8 @@ void DeviceClock::GetLocalTime(SYSTEMTIME* pTime) {
 }
 
 bool DeviceClock::SetToday(int year, int month, int day) {
+    // mktime would quietly read 2023-02-31 as 3 March.
+    if (!CivilDate{year, month, day}.Exists()) return false;
     std::tm fields{};
     fields.tm_year = year - 1900;
     fields.tm_mon = month - 1;
@@ -40,10 +44,7 @@ bool DeviceClock::SetToday(int year, int month, int day) {
     fields.tm_hour = 12;
     fields.tm_isdst = -1;
     std::time_t at = std::mktime(&fields);
-    if (at == static_cast<std::time_t>(-1) || fields.tm_year != year - 1900 || fields.tm_mon != month - 1 ||
-        fields.tm_mday != day) {
-        return false;
-    }
+    if (at == static_cast<std::time_t>(-1)) return false;
     FixedNow() = at;
     return true;
 }

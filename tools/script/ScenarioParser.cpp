@@ -3,6 +3,7 @@
 #include <charconv>
 #include <limits>
 
+#include "platform/shell/CivilDate.h"
 #include "tools/script/TextArgument.h"
 
 namespace {
@@ -42,12 +43,6 @@ bool ParseInteger(std::string_view word, int& value) {
     if (word.empty()) return false;
     auto [end, status] = std::from_chars(word.data(), word.data() + word.size(), value);
     return status == std::errc() && end == word.data() + word.size();
-}
-
-int DaysInMonth(int year, int month) {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[month - 1];
 }
 
 } // namespace
@@ -212,7 +207,7 @@ bool ScenarioParser::ParseDate(std::string_view word, SYSTEMTIME& date) {
     ParseInteger(word.substr(0, 4), year);
     ParseInteger(word.substr(5, 2), month);
     ParseInteger(word.substr(8, 2), day);
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) return false;
+    if (year < 1 || !CivilDate{year, month, day}.Exists()) return false;
     date = SYSTEMTIME{};
     date.wYear = static_cast<WORD>(year);
     date.wMonth = static_cast<WORD>(month);

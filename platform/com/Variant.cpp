@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/shell/AsciiCase.h"
 #include "platform/shell/CivilDate.h"
 
 // Nothing here reads the C locale: numbers are read and written with
@@ -484,12 +485,9 @@ HRESULT Convert(const VARIANT* src, VARTYPE vt, VARIANT& result) {
     }
     case VT_BOOL: {
         if (src->vt == VT_BSTR) {
-            std::string t;
-            if (Ascii(Trimmed(TextOf(src)), t)) {
-                for (char& c : t) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-                if (t == "true") { result.boolVal = VARIANT_TRUE; return S_OK; }
-                if (t == "false") { result.boolVal = VARIANT_FALSE; return S_OK; }
-            }
+            std::u16string_view t = Trimmed(TextOf(src));
+            if (AsciiCase::Equal(t, u"true")) { result.boolVal = VARIANT_TRUE; return S_OK; }
+            if (AsciiCase::Equal(t, u"false")) { result.boolVal = VARIANT_FALSE; return S_OK; }
         }
         double d = 0;
         hr = ToDouble(src, d);

@@ -24,13 +24,13 @@ void DeviceClock::GetLocalTime(SYSTEMTIME* pTime) {
     std::time_t now = Now();
     std::tm local{};
     localtime_r(&now, &local);
-    pTime->wYear = static_cast<WORD>(local.tm_year + 1900);
-    pTime->wMonth = static_cast<WORD>(local.tm_mon + 1);
-    pTime->wDayOfWeek = static_cast<WORD>(local.tm_wday);
-    pTime->wDay = static_cast<WORD>(local.tm_mday);
-    pTime->wHour = static_cast<WORD>(local.tm_hour);
-    pTime->wMinute = static_cast<WORD>(local.tm_min);
-    pTime->wSecond = static_cast<WORD>(local.tm_sec);
+    pTime->wYear = static_cast<std::uint16_t>(local.tm_year + 1900);
+    pTime->wMonth = static_cast<std::uint16_t>(local.tm_mon + 1);
+    pTime->wDayOfWeek = static_cast<std::uint16_t>(local.tm_wday);
+    pTime->wDay = static_cast<std::uint16_t>(local.tm_mday);
+    pTime->wHour = static_cast<std::uint16_t>(local.tm_hour);
+    pTime->wMinute = static_cast<std::uint16_t>(local.tm_min);
+    pTime->wSecond = static_cast<std::uint16_t>(local.tm_sec);
     pTime->wMilliseconds = 0;
 }
 

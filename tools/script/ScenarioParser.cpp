@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "platform/shell/CivilDate.h"
+#include "platform/shell/TextEncoding.h"
 #include "tools/script/TextArgument.h"
 
 namespace {
@@ -19,19 +20,6 @@ std::vector<std::string_view> SplitLines(std::string_view script) {
         script = end == std::string_view::npos ? std::string_view() : script.substr(end + 1);
     }
     return lines;
-}
-
-bool IsValidUtf8(std::string_view text) {
-    for (size_t i = 0; i < text.size();) {
-        unsigned char lead = static_cast<unsigned char>(text[i]);
-        int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
-        if (extra < 0) return false;
-        for (int k = 1; k <= extra; ++k) {
-            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += static_cast<size_t>(extra) + 1;
-    }
-    return true;
 }
 
 std::string_view SkipIndent(std::string_view line) {
@@ -52,7 +40,7 @@ bool ScenarioParser::Parse(std::string_view script, std::vector<ScenarioCommand>
     for (size_t i = 0; i < lines.size(); ++i) {
         m_line = static_cast<int>(i) + 1;
         m_label.clear();
-        if (!IsValidUtf8(lines[i])) return Fail("expected UTF-8 text, found other bytes");
+        if (!TextEncoding::IsUtf8(lines[i])) return Fail("expected UTF-8 text, found other bytes");
         std::string_view body = SkipIndent(lines[i]);
         if (body.empty() || body.front() == '#') continue;
         ScenarioCommand command;
@@ -74,7 +62,7 @@ bool ScenarioParser::Parse(std::string_view script, std::vector<ScenarioCommand>
 bool ScenarioParser::ReadRows(const std::vector<std::string_view>& lines, size_t& index, ScenarioCommand& command) {
     for (; index < lines.size() && lines[index].substr(0, 2) == "| "; ++index) {
         m_line = static_cast<int>(index) + 1;
-        if (!IsValidUtf8(lines[index])) return Fail("expected UTF-8 text, found other bytes");
+        if (!TextEncoding::IsUtf8(lines[index])) return Fail("expected UTF-8 text, found other bytes");
         command.rows.emplace_back(lines[index].substr(2));
     }
     return true;

@@ -121,27 +121,6 @@ namespace {
 const bool g_registered = (SqliteRecordset::Register(), true);
 } // namespace
 
-HRESULT SqliteRecordset::QueryInterface(REFIID riid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    if (riid == IID_IRecordset || riid == IID_IUnknown) {
-        *ppv = static_cast<IRecordset*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG SqliteRecordset::AddRef() {
-    return ++m_refs;
-}
-
-ULONG SqliteRecordset::Release() {
-    ULONG left = --m_refs;
-    if (left == 0) delete this;
-    return left;
-}
-
 HRESULT SqliteRecordset::Fail(const std::string& why) {
     m_lastError = why;
     return E_FAIL;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/com/ClassRegistry.h"
+#include "platform/com/ComObject.h"
 #include "platform/com/Variant.h"
 #include "platform/framework/CString.h"
 #include "platform/recordset/RecordsetInterfaces.h"
@@ -103,6 +104,66 @@ TEST(ComStatus, FailureCodesAreNegative) {
     }
     EXPECT_TRUE(SUCCEEDED(S_OK));
     EXPECT_TRUE(SUCCEEDED(S_FALSE));
+}
+
+// --- reference counting ------------------------------------------------------
+
+class IProbe : public IUnknown {
+public:
+    virtual int Id() = 0;
+};
+const IID IID_IProbe = [] {
+    GUID g;
+    GUID::Parse("{5A0B1C2D-0000-4000-8000-00000000AB01}", g);
+    return g;
+}();
+
+class Probe : public ComObject<IProbe, IID_IProbe> {
+public:
+    explicit Probe(bool& gone) : m_gone(gone) {}
+    // A part of `owner`, counted with it.
+    Probe(IUnknown& owner, bool& gone) : ComObject(owner), m_gone(gone) {}
+    ~Probe() override { m_gone = true; }
+    int Id() override { return 7; }
+
+private:
+    bool& m_gone;
+};
+
+TEST(ComObjectCount, AnObjectOfItsOwnGoesWithItsLastReference) {
+    bool gone = false;
+    IProbe* probe = new Probe(gone);
+    IProbe* again = nullptr;
+    ASSERT_EQ(probe->QueryInterface(IID_IProbe, reinterpret_cast<void**>(&again)), S_OK);
+    EXPECT_EQ(again, probe);
+    void* other = reinterpret_cast<void*>(1);
+    EXPECT_EQ(probe->QueryInterface(IID_IRecordset, &other), E_NOINTERFACE);
+    EXPECT_EQ(other, nullptr);
+    EXPECT_EQ(probe->QueryInterface(IID_IProbe, nullptr), E_POINTER);
+    EXPECT_EQ(again->Release(), 1u);
+    EXPECT_FALSE(gone);
+    EXPECT_EQ(probe->Release(), 0u);
+    EXPECT_TRUE(gone);
+}
+
+TEST(ComObjectCount, APartKeepsItsOwnerAliveAndNeverDeletesItself) {
+    bool ownerGone = false;
+    bool partGone = false;
+    IProbe* owner = new Probe(ownerGone);
+    {
+        Probe part(*owner, partGone);
+        IUnknown* held = nullptr;
+        ASSERT_EQ(part.QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&held)), S_OK);
+        EXPECT_EQ(held, static_cast<IProbe*>(&part));
+        EXPECT_EQ(owner->Release(), 1u);  // the caller lets go of the owner, the part still holds it
+        EXPECT_FALSE(ownerGone);
+        EXPECT_EQ(part.AddRef(), 2u);
+        EXPECT_EQ(owner->Release(), 1u);
+        EXPECT_EQ(held->Release(), 0u);
+        EXPECT_TRUE(ownerGone);
+        EXPECT_FALSE(partGone);  // the part lives in its owner's storage, not on its own
+    }
+    EXPECT_TRUE(partGone);
 }
 
 // --- texts -----------------------------------------------------------------

@@ -1,9 +1,8 @@
 #pragma once
-// A fresh device with an installed database, and a loader owner that holds
-// one list view and one combo box, for the data access tests.
+// The unit suite's database tests: a fresh device (TestDevice) and a loader
+// owner that holds one list view and one combo box.
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <filesystem>
 #include <string>
@@ -11,8 +10,7 @@
 #include "data/CDataLoader.h"
 #include "platform/framework/CComboBox.h"
 #include "platform/framework/CListCtrl.h"
-#include "platform/shell/DeviceFileSystem.h"
-#include "tools/install/FirstInstallation.h"
+#include "tests/support/TestDevice.h"
 
 // Failures show texts as text.
 inline void PrintTo(const CString& text, std::ostream* out) { *out << '"' << text.ToUtf8() << '"'; }
@@ -35,40 +33,13 @@ public:
 class DatabaseTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root = std::filesystem::temp_directory_path() /
-               ("cartavel-test-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(root);
-        DeviceFileSystem::SetRoot(root);
-        ASSERT_EQ(FirstInstallation::Install(root).outcome, FirstInstallation::Outcome::Created);
+        device.Create(std::string("cartavel-test-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root = device.Root();
     }
-    void TearDown() override { std::filesystem::remove_all(root); }
+    void TearDown() override { device.Remove(); }
 
-    // Runs SQL straight on the file, outside the program.
-    void Sql(const std::string& sql) {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(FirstInstallation::DatabasePath(root).c_str(), &db), SQLITE_OK);
-        char* error = nullptr;
-        int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-        std::string message = error ? error : "";
-        sqlite3_free(error);
-        sqlite3_close(db);
-        ASSERT_EQ(rc, SQLITE_OK) << message << "\n" << sql;
-    }
-
-    // The rows of a query, each field joined by '|' and each row ended by '\n'.
-    std::string Rows(const std::string& sql) {
-        sqlite3* db = nullptr;
-        sqlite3_open(FirstInstallation::DatabasePath(root).c_str(), &db);
-        std::string out;
-        sqlite3_exec(db, sql.c_str(), [](void* sink, int n, char** values, char**) {
-            auto* text = static_cast<std::string*>(sink);
-            for (int i = 0; i < n; ++i) *text += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
-            *text += "\n";
-            return 0;
-        }, &out, nullptr);
-        sqlite3_close(db);
-        return out;
-    }
+    void Sql(const std::string& sql) { device.Sql(sql); }
+    std::string Rows(const std::string& sql) { return device.Rows(sql); }
 
     // A loader bound to the owner's list (or combo box), opened.
     std::unique_ptr<CDataLoader> Loader(int id = kListId) {
@@ -89,6 +60,7 @@ protected:
             "'," + rest + ")");
     }
 
+    TestDevice device;
     std::filesystem::path root;
     LoaderOwner owner;
 };

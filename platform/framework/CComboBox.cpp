@@ -1,32 +1,14 @@
 #include "platform/framework/CComboBox.h"
 
-namespace {
+#include "platform/shell/AsciiCase.h"
 
-char16_t Fold(char16_t ch) {
-    return (ch >= u'A' && ch <= u'Z') ? static_cast<char16_t>(ch - u'A' + u'a') : ch;
-}
-
-int CompareNoCase(const CString& a, const CString& b) {
-    const auto& x = a.str();
-    const auto& y = b.str();
-    for (size_t i = 0; i < x.size() && i < y.size(); ++i) {
-        if (Fold(x[i]) != Fold(y[i])) return Fold(x[i]) < Fold(y[i]) ? -1 : 1;
-    }
-    return x.size() == y.size() ? 0 : (x.size() < y.size() ? -1 : 1);
-}
-
-bool StartsWithNoCase(const CString& text, const CString& prefix) {
-    return text.GetLength() >= prefix.GetLength() && CompareNoCase(text.Left(prefix.GetLength()), prefix) == 0;
-}
-
-} // namespace
 
 int CComboBox::AddString(LPCTSTR text) {
     CString entry(text);
     int at = GetCount();
     if (IsSorted()) {
         at = 0;
-        while (at < GetCount() && CompareNoCase(m_entries[at], entry) <= 0) ++at;
+        while (at < GetCount() && AsciiCase::Compare(m_entries[at].str(), entry.str()) <= 0) ++at;
     }
     return InsertString(at, text);
 }
@@ -75,7 +57,8 @@ int CComboBox::Find(int nStartAfter, LPCTSTR text, bool exact) const {
     int first = (nStartAfter < 0 || nStartAfter >= count) ? 0 : nStartAfter + 1;
     for (int n = 0; n < count; ++n) {
         int i = (first + n) % count;
-        if (exact ? CompareNoCase(m_entries[i], wanted) == 0 : StartsWithNoCase(m_entries[i], wanted)) return i;
+        if (exact ? AsciiCase::Equal(m_entries[i].str(), wanted.str())
+                  : AsciiCase::StartsWith(m_entries[i].str(), wanted.str())) return i;
     }
     return CB_ERR;
 }

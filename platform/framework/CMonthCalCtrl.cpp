@@ -1,5 +1,6 @@
 #include "platform/framework/CMonthCalCtrl.h"
 
+#include "platform/shell/CivilDate.h"
 #include "platform/shell/DeviceClock.h"
 
 CMonthCalCtrl::CMonthCalCtrl() {
@@ -14,7 +15,7 @@ BOOL CMonthCalCtrl::GetCurSel(SYSTEMTIME* pDate) const {
 }
 
 BOOL CMonthCalCtrl::SetCurSel(const SYSTEMTIME& date) {
-    if (date.wMonth < 1 || date.wMonth > 12 || date.wDay < 1 || date.wDay > 31) return FALSE;
+    if (!CivilDate{date.wYear, date.wMonth, date.wDay}.Exists()) return FALSE;
     m_selected = date;
     m_selected.wHour = m_selected.wMinute = m_selected.wSecond = m_selected.wMilliseconds = 0;
     NotifyPeer(ControlChange::Selection);

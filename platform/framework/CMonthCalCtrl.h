@@ -1,5 +1,6 @@
 #pragma once
-// A month calendar. Its selected day starts as the device's today.
+// A month calendar. Its selected day starts as the device's today; a day
+// that is not on the calendar (2023-02-31) is refused and changes nothing.
 
 #include "platform/framework/CWnd.h"
 

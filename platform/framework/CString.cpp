@@ -7,35 +7,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/shell/TextEncoding.h"
+
 namespace {
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-void AppendUtf16(std::u16string& out, char32_t cp) {
-    if (cp < 0x10000) {
-        out += static_cast<char16_t>(cp);
-    } else {
-        cp -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (cp >> 10));
-        out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-    }
-}
 
 // One conversion of a format text, as read from "%-08.2hd".
 struct Conversion {
@@ -158,7 +132,7 @@ std::u16string FormatOne(const Conversion& c, const FormatArg& arg) {
             std::u16string one;
             const bool isCharacter = arg.integer >= 0 && arg.integer <= 0x10FFFF &&
                                      !(arg.integer >= 0xD800 && arg.integer < 0xE000);
-            AppendUtf16(one, isCharacter ? static_cast<char32_t>(arg.integer) : U'\uFFFD');
+            TextEncoding::AppendUtf16(one, isCharacter ? static_cast<char32_t>(arg.integer) : U'\uFFFD');
             return FormatText(c, one);
         }
         break;
@@ -171,27 +145,7 @@ std::u16string FormatOne(const Conversion& c, const FormatArg& arg) {
 } // namespace
 
 CString CString::FromUtf8(std::string_view utf8) {
-    std::u16string out;
-    size_t i = 0;
-    while (i < utf8.size()) {
-        unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
-        bool ok = extra >= 0 && i + extra < utf8.size();
-        char32_t cp = ok ? (extra == 0 ? lead : lead & (0x3F >> extra)) : 0;
-        for (int k = 1; ok && k <= extra; ++k) {
-            unsigned char cont = static_cast<unsigned char>(utf8[i + k]);
-            ok = (cont & 0xC0) == 0x80;
-            cp = (cp << 6) | (cont & 0x3F);
-        }
-        if (!ok) {
-            out += u'\uFFFD';
-            ++i;
-            continue;
-        }
-        AppendUtf16(out, cp);
-        i += extra + 1;
-    }
-    return CString(std::move(out));
+    return CString(TextEncoding::FromUtf8(utf8));
 }
 
 CString CString::WithValidSurrogates(const CString& text) {
@@ -209,18 +163,7 @@ CString CString::WithValidSurrogates(const CString& text) {
 }
 
 std::string CString::ToUtf8() const {
-    std::string out;
-    for (size_t i = 0; i < m_text.size(); ++i) {
-        char32_t cp = m_text[i];
-        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < m_text.size() && m_text[i + 1] >= 0xDC00 &&
-            m_text[i + 1] < 0xE000) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (m_text[++i] - 0xDC00);
-        } else if (cp >= 0xD800 && cp < 0xE000) {
-            cp = 0xFFFD;
-        }
-        AppendUtf8(out, cp);
-    }
-    return out;
+    return TextEncoding::ToUtf8(m_text);
 }
 
 CString CString::Left(int count) const {

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "platform/shell/SystemTime.h"
+
 class CWnd;
 
 using BOOL = int;
@@ -78,17 +80,6 @@ struct NMITEMACTIVATE {
     int iSubItem = 0;
 };
 using NMLISTVIEW = NMITEMACTIVATE;
-
-struct SYSTEMTIME {
-    WORD wYear = 0;
-    WORD wMonth = 0;
-    WORD wDayOfWeek = 0;
-    WORD wDay = 0;
-    WORD wHour = 0;
-    WORD wMinute = 0;
-    WORD wSecond = 0;
-    WORD wMilliseconds = 0;
-};
 
 // A month calendar pick.
 struct NMSELCHANGE {

@@ -2,20 +2,7 @@
 
 #include "platform/recordset/SqliteRecordset.h"
 
-HRESULT SqliteField::QueryInterface(REFIID riid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    if (riid == IID_IField || riid == IID_IUnknown) {
-        *ppv = static_cast<IField*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG SqliteField::AddRef() { return m_owner.AddRef(); }
-
-ULONG SqliteField::Release() { return m_owner.Release(); }
+SqliteField::SqliteField(SqliteRecordset& owner, int column) : ComObject(owner), m_owner(owner), m_column(column) {}
 
 HRESULT SqliteField::get_Value(VARIANT* pValue) { return m_owner.ReadValue(m_column, pValue); }
 

@@ -2,17 +2,15 @@
 // One field (column) of a recordset's current row. It lives inside its
 // recordset and counts references with it.
 
+#include "platform/com/ComObject.h"
 #include "platform/recordset/RecordsetInterfaces.h"
 
 class SqliteRecordset;
 
-class SqliteField : public IField {
+class SqliteField : public ComObject<IField, IID_IField> {
 public:
-    SqliteField(SqliteRecordset& owner, int column) : m_owner(owner), m_column(column) {}
+    SqliteField(SqliteRecordset& owner, int column);
 
-    HRESULT QueryInterface(REFIID riid, void** ppv) override;
-    ULONG AddRef() override;
-    ULONG Release() override;
     HRESULT get_Value(VARIANT* pValue) override;
     HRESULT put_Value(const VARIANT& value) override;
     HRESULT get_Type(long* pType) override;

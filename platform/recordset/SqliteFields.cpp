@@ -2,20 +2,7 @@
 
 #include "platform/recordset/SqliteRecordset.h"
 
-HRESULT SqliteFields::QueryInterface(REFIID riid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    if (riid == IID_IFields || riid == IID_IUnknown) {
-        *ppv = static_cast<IFields*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG SqliteFields::AddRef() { return m_owner.AddRef(); }
-
-ULONG SqliteFields::Release() { return m_owner.Release(); }
+SqliteFields::SqliteFields(SqliteRecordset& owner) : ComObject(owner), m_owner(owner) {}
 
 HRESULT SqliteFields::get_Count(long* pCount) {
     if (!pCount) return E_POINTER;

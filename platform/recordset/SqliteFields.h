@@ -2,17 +2,15 @@
 // The field collection of a recordset's current row. It lives inside its
 // recordset and counts references with it.
 
+#include "platform/com/ComObject.h"
 #include "platform/recordset/RecordsetInterfaces.h"
 
 class SqliteRecordset;
 
-class SqliteFields : public IFields {
+class SqliteFields : public ComObject<IFields, IID_IFields> {
 public:
-    explicit SqliteFields(SqliteRecordset& owner) : m_owner(owner) {}
+    explicit SqliteFields(SqliteRecordset& owner);
 
-    HRESULT QueryInterface(REFIID riid, void** ppv) override;
-    ULONG AddRef() override;
-    ULONG Release() override;
     HRESULT get_Count(long* pCount) override;
     HRESULT get_Item(const VARIANT& index, IField** ppField) override;
 

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/shell/AsciiCase.h"
 #include "platform/shell/DeviceFileSystem.h"
 
 namespace {
@@ -40,8 +41,6 @@ bool OnlyBlankOrSemicolons(std::u16string_view tail) {
     return true;
 }
 
-char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
-
 bool IsWordChar(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_' || c > 0x7F;
 }
@@ -59,7 +58,7 @@ std::vector<std::u16string> Words(std::u16string_view sql) {
             i = end == std::u16string_view::npos ? sql.size() : end + 1;
         } else if (IsWordChar(c)) {
             std::u16string word;
-            for (; i < sql.size() && IsWordChar(sql[i]); ++i) word += Lower(sql[i]);
+            for (; i < sql.size() && IsWordChar(sql[i]); ++i) word += AsciiCase::Lower(sql[i]);
             words.push_back(word);
         } else {
             if (!IsBlank(c)) words.push_back(std::u16string(1, c));
@@ -84,16 +83,6 @@ bool RefersByPosition(std::u16string_view sql) {
         }
     }
     return false;
-}
-
-bool SameNoCase(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char16_t x = a[i] >= u'A' && a[i] <= u'Z' ? a[i] + 32 : a[i];
-        char16_t y = b[i] >= u'A' && b[i] <= u'Z' ? b[i] + 32 : b[i];
-        if (x != y) return false;
-    }
-    return true;
 }
 
 std::string QuotedName(const std::string& name) {
@@ -131,27 +120,6 @@ namespace {
 // The component is in-process: it is known from the program's start on.
 const bool g_registered = (SqliteRecordset::Register(), true);
 } // namespace
-
-HRESULT SqliteRecordset::QueryInterface(REFIID riid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    if (riid == IID_IRecordset || riid == IID_IUnknown) {
-        *ppv = static_cast<IRecordset*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG SqliteRecordset::AddRef() {
-    return ++m_refs;
-}
-
-ULONG SqliteRecordset::Release() {
-    ULONG left = --m_refs;
-    if (left == 0) delete this;
-    return left;
-}
 
 HRESULT SqliteRecordset::Fail(const std::string& why) {
     m_lastError = why;
@@ -215,7 +183,7 @@ HRESULT SqliteRecordset::Open(const VARIANT& source, const VARIANT& connection, 
     size_t first = 0;
     while (first < sql.size() && IsBlank(sql[first])) ++first;
     bool isSelect = sql.size() > first + 6 && IsBlank(sql[first + 6]);
-    for (size_t i = 0; isSelect && i < 6; ++i) isSelect = Lower(sql[first + i]) == u"select"[i];
+    for (size_t i = 0; isSelect && i < 6; ++i) isSelect = AsciiCase::Lower(sql[first + i]) == u"select"[i];
     m_offset = 0;
     if (isSelect && !RefersByPosition(sql)) {
         // Ask for the rowid too, so the rows can be written; a statement that
@@ -321,7 +289,7 @@ HRESULT SqliteRecordset::Materialise() {
 
 int SqliteRecordset::ColumnByName(std::u16string_view name) const {
     for (size_t i = 0; i < m_columns.size(); ++i) {
-        if (SameNoCase(m_columns[i].name, name)) return static_cast<int>(i);
+        if (AsciiCase::Equal(m_columns[i].name, name)) return static_cast<int>(i);
     }
     return -1;
 }

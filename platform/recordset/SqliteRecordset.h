@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/com/ComObject.h"
 #include "platform/recordset/RecordsetInterfaces.h"
 #include "platform/recordset/SqliteField.h"
 #include "platform/recordset/SqliteFields.h"
@@ -30,15 +31,11 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
-class SqliteRecordset : public IRecordset {
+class SqliteRecordset : public ComObject<IRecordset, IID_IRecordset> {
 public:
     static HRESULT Create(REFIID riid, void** ppv);
     // Makes the component known to CoCreateInstance.
     static void Register();
-
-    HRESULT QueryInterface(REFIID riid, void** ppv) override;
-    ULONG AddRef() override;
-    ULONG Release() override;
 
     HRESULT Open(const VARIANT& source, const VARIANT& connection, long cursorType, long lockType,
                  long options) override;
@@ -85,7 +82,6 @@ private:
     HRESULT WritePendingRow();
     void Finish();
 
-    ULONG m_refs = 1;
     sqlite3* m_db = nullptr;
     std::u16string m_dbPath;
     sqlite3_stmt* m_stmt = nullptr;

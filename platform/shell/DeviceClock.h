@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "platform/framework/Types.h"
+#include "platform/shell/SystemTime.h"
 
 class DeviceClock {
 public:

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/shell/TextEncoding.h"
+
 // No framework headers here: the installer and the recordset component use
 // this class as well, and a device path is plain UTF-16.
 
@@ -12,36 +14,6 @@ namespace {
 std::optional<std::filesystem::path>& ChosenRoot() {
     static std::optional<std::filesystem::path> root;
     return root;
-}
-
-// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
-std::string Utf8(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = 0xFFFD;
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 } // namespace
@@ -72,7 +44,7 @@ std::filesystem::path DeviceFileSystem::HostPath(std::u16string_view devicePath)
         std::u16string_view part = rest.substr(0, end);
         rest = end == std::u16string_view::npos ? std::u16string_view() : rest.substr(end + 1);
         // Parts that would leave the root are dropped: the device has no "..".
-        if (!part.empty() && part != u"." && part != u"..") host /= Utf8(part);
+        if (!part.empty() && part != u"." && part != u"..") host /= TextEncoding::ToUtf8(part);
     }
     return host;
 }

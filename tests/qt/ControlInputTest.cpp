@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "CScreenTestDlg.h"
+#include "tests/support/CScreenTestDlg.h"
 #include "ScreenTest.h"
 #include "platform/qt/MonthCalendarWidget.h"
 #include "platform/shell/DeviceClock.h"

@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-#include "CScreenTestDlg.h"
+#include "tests/support/CScreenTestDlg.h"
 #include "ScreenTest.h"
 #include "platform/framework/CWinApp.h"
 

@@ -5,6 +5,7 @@
 #include "platform/framework/CBitmapButton.h"
 #include "platform/framework/CComboBox.h"
 #include "platform/framework/CListCtrl.h"
+#include "platform/framework/CMonthCalCtrl.h"
 #include "platform/framework/DialogTemplate.h"
 
 namespace {
@@ -95,6 +96,31 @@ TEST(ComboBox, SortedStyleFilesEachEntryInOrder) {
     sorted.AddString(u"다온상회");
     std::vector<CString> expected = {u"Apple", u"banana", u"가나슈퍼", u"다온상회", u"한빛마트"};
     EXPECT_EQ(sorted.Entries(), expected);
+}
+
+SYSTEMTIME Day(int year, int month, int day) {
+    SYSTEMTIME date;
+    date.wYear = static_cast<WORD>(year);
+    date.wMonth = static_cast<WORD>(month);
+    date.wDay = static_cast<WORD>(day);
+    return date;
+}
+
+TEST(MonthCalendar, RefusesDaysThatAreNotOnTheCalendarAndKeepsTheSelection) {
+    CMonthCalCtrl calendar;
+    ASSERT_TRUE(calendar.SetCurSel(Day(2023, 2, 28)));
+    for (SYSTEMTIME missing : {Day(2023, 2, 31), Day(2023, 2, 29), Day(1900, 2, 29), Day(2024, 4, 31), Day(2024, 0, 1),
+                               Day(2024, 13, 1), Day(2024, 1, 0), Day(2024, 12, 32)}) {
+        EXPECT_FALSE(calendar.SetCurSel(missing)) << missing.wYear << "-" << missing.wMonth << "-" << missing.wDay;
+    }
+    SYSTEMTIME selected;
+    ASSERT_TRUE(calendar.GetCurSel(&selected));
+    EXPECT_EQ(selected.wYear, 2023);
+    EXPECT_EQ(selected.wMonth, 2);
+    EXPECT_EQ(selected.wDay, 28);
+    EXPECT_TRUE(calendar.SetCurSel(Day(2024, 2, 29)));
+    EXPECT_TRUE(calendar.SetCurSel(Day(2000, 2, 29)));
+    EXPECT_TRUE(calendar.SetCurSel(Day(2024, 12, 31)));
 }
 
 TEST(BitmapButton, MissingStateImagesFallBackToTheNormalOne) {

@@ -1,6 +1,6 @@
 // The data loader over the recordset component and a real database file.
 
-#include "DatabaseFixture.h"
+#include "tests/support/DatabaseFixture.h"
 
 #include <cstdio>
 

@@ -10,6 +10,7 @@
 #include "platform/framework/CWinApp.h"
 #include "platform/framework/DialogInput.h"
 #include "StepDriver.h"
+#include "tests/support/CScreenTestDlg.h"
 
 namespace {
 
@@ -251,6 +252,34 @@ TEST_F(DialogFramework, MessageBoxesAreAnsweredFromTheQueue) {
     EXPECT_TRUE(boxes[1].request.isNotice);
     EXPECT_EQ(boxes[1].request.caption, AfxGetApp() ? AfxGetApp()->AppTitle() : CString(u"cartavel"));
     EXPECT_EQ(HeadlessWindowSystem::IconName(boxes[2].request.type), "stop");
+}
+
+// The screen suite's dialog, run headless: a calendar pick of a day that is
+// not on the calendar reaches no handler and leaves the selection alone.
+TEST(DialogFrameworkCalendar, APickOfADayThatDoesNotExistDoesNothing) {
+    CScreenTestDlg::RegisterTemplates();
+    StepDriver driver;
+    CScreenTestDlg dlg;
+    auto day = [](int year, int month, int date) {
+        SYSTEMTIME d;
+        d.wYear = static_cast<WORD>(year);
+        d.wMonth = static_cast<WORD>(month);
+        d.wDay = static_cast<WORD>(date);
+        return d;
+    };
+    driver.Then([&](CDialog& top) {
+        EXPECT_TRUE(DialogInput::PickDate(top, ScreenTestIds::IDC_CALENDAR, day(2024, 2, 29)));
+        EXPECT_FALSE(DialogInput::PickDate(top, ScreenTestIds::IDC_CALENDAR, day(2023, 2, 31)));
+        EXPECT_FALSE(DialogInput::PickDate(top, ScreenTestIds::IDC_CALENDAR, day(2023, 4, 31)));
+        SYSTEMTIME selected;
+        static_cast<CScreenTestDlg&>(top).m_calendar.GetCurSel(&selected);
+        EXPECT_EQ(selected.wYear, 2024);
+        EXPECT_EQ(selected.wMonth, 2);
+        EXPECT_EQ(selected.wDay, 29);
+    });
+    driver.Run(dlg);
+    std::vector<std::string> expected = {"name lost focus", "date 2024-02-29"};
+    EXPECT_EQ(dlg.m_events, expected);
 }
 
 } // namespace

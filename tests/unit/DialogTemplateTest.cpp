@@ -8,6 +8,7 @@
 #include <set>
 
 #include "platform/framework/DialogTemplate.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -19,13 +20,13 @@ struct Expected {
 };
 
 const Expected kTemplates[] = {
-    {129, u"Dialog", 141, 157, 15},
-    {130, u"쇼핑하기", 139, 155, 22},
-    {131, u"계산", 139, 155, 10},
-    {132, u"Dialog", 172, 155, 12},
-    {133, u"Dialog", 145, 157, 6},
-    {134, u"Dialog", 142, 157, 11},
-    {135, u"Dialog", 167, 155, 8},
+    {IDD_PLAN, u"Dialog", 141, 157, 15},
+    {IDD_SHOPITEMS, u"쇼핑하기", 139, 155, 22},
+    {IDD_PAYMENT, u"계산", 139, 155, 10},
+    {IDD_SEARCH, u"Dialog", 172, 155, 12},
+    {IDD_STATS, u"Dialog", 145, 157, 6},
+    {IDD_BASICINFO, u"Dialog", 142, 157, 11},
+    {IDD_SHOPSTART, u"Dialog", 167, 155, 8},
 };
 
 const ControlTemplate* FindControl(const DialogTemplate& t, int id) {
@@ -63,7 +64,7 @@ TEST(DialogTemplateTest, IdsAreUniqueAndOnlyLabelsGoWithout) {
         ASSERT_NE(t, nullptr);
         std::set<int> seen;
         for (const ControlTemplate& c : t->controls) {
-            if (c.id == -1) {
+            if (c.id == IDC_STATIC) {
                 EXPECT_EQ(c.kind, ControlKind::Static) << "control without id: " << c.text.ToUtf8();
                 EXPECT_FALSE(c.text.IsEmpty());
                 continue;
@@ -73,8 +74,9 @@ TEST(DialogTemplateTest, IdsAreUniqueAndOnlyLabelsGoWithout) {
     }
 }
 
-// Also the odd ones out: 1015 of the search dialog and 1014 of the shopping
-// start dialog stand apart at the right edge but still inside.
+// Also the odd ones out: 1015 of the search dialog (no code names it) and the
+// spare edit of the shopping start dialog stand apart at the right edge but
+// still inside.
 TEST(DialogTemplateTest, EveryControlLiesInsideItsDialog) {
     for (const Expected& e : kTemplates) {
         const DialogTemplate* t = DialogTemplate::Find(e.id);
@@ -98,7 +100,8 @@ TEST(DialogTemplateTest, OnlyTheScratchListsAreHidden) {
         const DialogTemplate* t = DialogTemplate::Find(e.id);
         ASSERT_NE(t, nullptr);
         for (const ControlTemplate& c : t->controls) {
-            const bool scratch = (e.id == 132 && c.id == 1055) || (e.id == 133 && c.id == 1056);
+            const bool scratch = (e.id == IDD_SEARCH && c.id == IDC_SR_LIST_SCRATCH) ||
+                                 (e.id == IDD_STATS && c.id == IDC_ST_LIST_SCRATCH);
             EXPECT_EQ(c.Has(ControlStyle::Hidden), scratch) << e.id << " control " << c.id;
             if (scratch) {
                 EXPECT_EQ(c.kind, ControlKind::ListView);
@@ -106,7 +109,7 @@ TEST(DialogTemplateTest, OnlyTheScratchListsAreHidden) {
             }
         }
     }
-    const ControlTemplate* calendar = FindControl(*DialogTemplate::Find(135), 1054);
+    const ControlTemplate* calendar = FindControl(*DialogTemplate::Find(IDD_SHOPSTART), IDC_SS_CALENDAR);
     ASSERT_NE(calendar, nullptr);
     EXPECT_EQ(calendar->kind, ControlKind::MonthCal);
     EXPECT_TRUE(calendar->Has(ControlStyle::NoToday));
@@ -117,8 +120,10 @@ TEST(DialogTemplateTest, OnlyTheScratchListsAreHidden) {
 TEST(DialogTemplateTest, NumberEditsAndCombosCarryTheirStyles) {
     const unsigned number = ControlStyle::Right | ControlStyle::MultiLine | ControlStyle::AutoHScroll |
                             ControlStyle::Border | ControlStyle::TabStop;
-    const std::pair<int, int> numberEdits[] = {{129, 1026}, {129, 1025}, {130, 1026},
-                                               {130, 1017}, {130, 1028}, {130, 1018}};
+    const std::pair<int, int> numberEdits[] = {
+        {IDD_PLAN, IDC_PL_EDIT_QTY},           {IDD_PLAN, IDC_PL_EDIT_DCAMT},
+        {IDD_SHOPITEMS, IDC_SI_EDIT_QTY},      {IDD_SHOPITEMS, IDC_SI_EDIT_PRICE},
+        {IDD_SHOPITEMS, IDC_SI_EDIT_DISCOUNT}, {IDD_SHOPITEMS, IDC_SI_EDIT_AMOUNT}};
     for (auto [dialog, id] : numberEdits) {
         const ControlTemplate* c = FindControl(*DialogTemplate::Find(dialog), id);
         ASSERT_NE(c, nullptr) << dialog << " " << id;
@@ -129,10 +134,10 @@ TEST(DialogTemplateTest, NumberEditsAndCombosCarryTheirStyles) {
         for (const ControlTemplate& c : DialogTemplate::Find(e.id)->controls) {
             if (c.kind != ControlKind::ComboBox) continue;
             EXPECT_TRUE(c.Has(ControlStyle::DropDown) && c.Has(ControlStyle::VScroll)) << e.id << " " << c.id;
-            EXPECT_EQ(c.Has(ControlStyle::Sort), e.id == 135 && c.id == 1006) << e.id << " " << c.id;
+            EXPECT_EQ(c.Has(ControlStyle::Sort), e.id == IDD_SHOPSTART && c.id == IDC_SS_COMBO_STORE) << e.id << " " << c.id;
         }
     }
-    const ControlTemplate* coupon = FindControl(*DialogTemplate::Find(129), 1024);
+    const ControlTemplate* coupon = FindControl(*DialogTemplate::Find(IDD_PLAN), IDC_PL_CHECK_COUPON);
     ASSERT_NE(coupon, nullptr);
     EXPECT_EQ(coupon->kind, ControlKind::CheckBox);
     EXPECT_TRUE(coupon->Has(ControlStyle::AutoCheckBox));
@@ -140,12 +145,12 @@ TEST(DialogTemplateTest, NumberEditsAndCombosCarryTheirStyles) {
 
 // Texts whose blanks are easy to lose when typing a template.
 TEST(DialogTemplateTest, LabelsKeepTheirBlanks) {
-    EXPECT_NE(FindStatic(*DialogTemplate::Find(131), u"일  자"), nullptr);
-    EXPECT_NE(FindStatic(*DialogTemplate::Find(132), u"총 합 계"), nullptr);
-    const ControlTemplate* total = FindStatic(*DialogTemplate::Find(130), u"합계");
+    EXPECT_NE(FindStatic(*DialogTemplate::Find(IDD_PAYMENT), u"일  자"), nullptr);
+    EXPECT_NE(FindStatic(*DialogTemplate::Find(IDD_SEARCH), u"총 합 계"), nullptr);
+    const ControlTemplate* total = FindStatic(*DialogTemplate::Find(IDD_SHOPITEMS), u"합계");
     ASSERT_NE(total, nullptr);
     EXPECT_TRUE(total->Has(ControlStyle::Right));
-    EXPECT_EQ(FindControl(*DialogTemplate::Find(134), 1040)->text, CString(u"Tab1"));
+    EXPECT_EQ(FindControl(*DialogTemplate::Find(IDD_BASICINFO), IDC_BI_TAB)->text, CString(u"Tab1"));
 }
 
 } // namespace

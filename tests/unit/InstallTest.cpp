@@ -9,7 +9,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "DatabaseFixture.h"
+#include "tests/support/DatabaseFixture.h"
 
 #include "data/CStatementBuilder.h"
 #include "data/Statements.h"

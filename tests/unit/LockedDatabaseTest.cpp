@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "DatabaseFixture.h"
+#include "tests/support/DatabaseFixture.h"
 #include "StepDriver.h"
 
 #include "data/Statements.h"

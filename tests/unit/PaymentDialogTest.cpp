@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "DatabaseFixture.h"
+#include "tests/support/DatabaseFixture.h"
 #include "StepDriver.h"
 #include "dialogs/CPaymentDlg.h"
 #include "platform/framework/DialogInput.h"

@@ -1,7 +1,7 @@
 // The recordset component itself: fields by position and by name, their
 // types, and when written fields reach the file.
 
-#include "DatabaseFixture.h"
+#include "tests/support/DatabaseFixture.h"
 
 #include "platform/recordset/RecordsetInterfaces.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "DatabaseFixture.h"
+#include "tests/support/DatabaseFixture.h"
 #include "StepDriver.h"
 #include "dialogs/CSearchDlg.h"
 #include "platform/framework/DialogInput.h"

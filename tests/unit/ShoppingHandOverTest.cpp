@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DatabaseFixture.h"
+#include "tests/support/DatabaseFixture.h"
 #include "StepDriver.h"
 #include "dialogs/CPaymentDlg.h"
 #include "dialogs/CShopItemsDlg.h"

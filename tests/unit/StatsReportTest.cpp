@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "DatabaseFixture.h"
+#include "tests/support/DatabaseFixture.h"
 #include "StepDriver.h"
 #include "dialogs/CStatsDlg.h"
 #include "platform/framework/DialogInput.h"

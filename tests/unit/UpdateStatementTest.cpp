@@ -1,6 +1,6 @@
 // The UPDATE emulation: reading the statement, and writing its rows.
 
-#include "DatabaseFixture.h"
+#include "tests/support/DatabaseFixture.h"
 
 #include "data/CStatementBuilder.h"
 #include "data/CUpdateStatement.h"

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <limits>
 
+#include "platform/shell/CivilDate.h"
+#include "platform/shell/TextEncoding.h"
 #include "tools/script/TextArgument.h"
 
 namespace {
@@ -20,19 +22,6 @@ std::vector<std::string_view> SplitLines(std::string_view script) {
     return lines;
 }
 
-bool IsValidUtf8(std::string_view text) {
-    for (size_t i = 0; i < text.size();) {
-        unsigned char lead = static_cast<unsigned char>(text[i]);
-        int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
-        if (extra < 0) return false;
-        for (int k = 1; k <= extra; ++k) {
-            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += static_cast<size_t>(extra) + 1;
-    }
-    return true;
-}
-
 std::string_view SkipIndent(std::string_view line) {
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
     return line;
@@ -44,12 +33,6 @@ bool ParseInteger(std::string_view word, int& value) {
     return status == std::errc() && end == word.data() + word.size();
 }
 
-int DaysInMonth(int year, int month) {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[month - 1];
-}
-
 } // namespace
 
 bool ScenarioParser::Parse(std::string_view script, std::vector<ScenarioCommand>& commands) {
@@ -57,7 +40,7 @@ bool ScenarioParser::Parse(std::string_view script, std::vector<ScenarioCommand>
     for (size_t i = 0; i < lines.size(); ++i) {
         m_line = static_cast<int>(i) + 1;
         m_label.clear();
-        if (!IsValidUtf8(lines[i])) return Fail("expected UTF-8 text, found other bytes");
+        if (!TextEncoding::IsUtf8(lines[i])) return Fail("expected UTF-8 text, found other bytes");
         std::string_view body = SkipIndent(lines[i]);
         if (body.empty() || body.front() == '#') continue;
         ScenarioCommand command;
@@ -79,7 +62,7 @@ bool ScenarioParser::Parse(std::string_view script, std::vector<ScenarioCommand>
 bool ScenarioParser::ReadRows(const std::vector<std::string_view>& lines, size_t& index, ScenarioCommand& command) {
     for (; index < lines.size() && lines[index].substr(0, 2) == "| "; ++index) {
         m_line = static_cast<int>(index) + 1;
-        if (!IsValidUtf8(lines[index])) return Fail("expected UTF-8 text, found other bytes");
+        if (!TextEncoding::IsUtf8(lines[index])) return Fail("expected UTF-8 text, found other bytes");
         command.rows.emplace_back(lines[index].substr(2));
     }
     return true;
@@ -212,7 +195,7 @@ bool ScenarioParser::ParseDate(std::string_view word, SYSTEMTIME& date) {
     ParseInteger(word.substr(0, 4), year);
     ParseInteger(word.substr(5, 2), month);
     ParseInteger(word.substr(8, 2), day);
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) return false;
+    if (year < 1 || !CivilDate{year, month, day}.Exists()) return false;
     date = SYSTEMTIME{};
     date.wYear = static_cast<WORD>(year);
     date.wMonth = static_cast<WORD>(month);

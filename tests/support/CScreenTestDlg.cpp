@@ -1,4 +1,4 @@
-#include "CScreenTestDlg.h"
+#include "tests/support/CScreenTestDlg.h"
 
 #include <gtest/gtest.h>
 

@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchSummary.h"
 #include "data/CDataLoader.h"
 #include "data/CStatementBuilder.h"
 #include "data/Statements.h"
@@ -66,7 +67,7 @@ std::string DateOfDay(int day) {  // day 0 is 2021-01-01
 // The device roots of the benchmarks, made once and removed at the end.
 class Devices {
 public:
-    enum Kind { Unpaid, UnpaidByName, UnpaidForUpdates, History, HistoryBare };
+    enum Kind { Unpaid, UnpaidSorted, UnpaidForUpdates, History, HistoryBare };
 
     static Devices& Get() {
         static Devices devices;
@@ -90,7 +91,7 @@ private:
             sqlite3_bind_text(insert, 5, "", -1, SQLITE_STATIC);
             sqlite3_bind_text(insert, 6, "", -1, SQLITE_STATIC);
         });
-        CopyOf(Unpaid, UnpaidByName, "CREATE INDEX ShoppingList_ProdName ON ShoppingList_tbl (ProdName)");
+        CopyOf(Unpaid, UnpaidSorted, "DROP INDEX ShoppingList_Unpaid");
         CopyOf(Unpaid, UnpaidForUpdates, nullptr);
         Fill(History, [](sqlite3_stmt* insert, int i) {
             std::string product = "상품" + std::to_string(i * 7919 % 5000);
@@ -238,16 +239,17 @@ void BM_FillVsPlain(benchmark::State& state) {
     state.counters["ratio"] = plain > 0 ? fill / plain : 0;
 }
 
-// The fill with the installed schema (a sort of the rows by ProdName) and
-// with an extra index on ProdName (read in its order), in turns, processor
-// time: whether that index is worth having.
+// The fill of a file from before the index of unpaid rows (a sort of the
+// rows by ProdName) and of the installed file (read in that index's order),
+// in turns, processor time: what the index does to the worst case, where
+// every row is unpaid.
 void BM_FillSortVsIndex(benchmark::State& state) {
     double sorted = 0, indexed = 0;
     for (auto _ : state) {
-        Devices::Get().Use(Devices::Unpaid);
+        Devices::Get().Use(Devices::UnpaidSorted);
         double start = CpuSeconds();
         if (!FillOnce()) state.SkipWithError("fill failed");
-        Devices::Get().Use(Devices::UnpaidByName);
+        Devices::Get().Use(Devices::Unpaid);
         double middle = CpuSeconds();
         if (!FillOnce()) state.SkipWithError("fill failed");
         double end = CpuSeconds();
@@ -392,13 +394,14 @@ int main(int argc, char** argv) {
     } summary;
     benchmark::RunSpecifiedBenchmarks(&summary);
     double fill = summary.Of("BM_FillControl"), plain = summary.Of("BM_PlainSqliteLoop");
+    if (summary.counters.count("ratio")) BenchSummary::Record("fill ratio", summary.counters["ratio"]);
     if (summary.counters.count("ratio")) {
-        std::printf("FillControl / plain SQLite loop, in turns, processor time: %.2f (goal: at most 1.5)\n",
+        std::printf("FillControl / plain SQLite loop, in turns, processor time: %.2f (goal: at most 1.2)\n",
                     summary.counters["ratio"]);
     }
     if (fill > 0 && plain > 0) std::printf("the same, each on its own, real time: %.2f\n", fill / plain);
     if (summary.counters.count("index_ratio")) {
-        std::printf("an index on ProdName makes the fill %.2f times as long (in turns, processor time)\n",
+        std::printf("the index of unpaid rows makes the fill %.2f times as long as a sort (in turns, processor time)\n",
                     summary.counters["index_ratio"]);
     }
     for (const char* name : {"BM_NextTripNumber", "BM_SearchMonth", "BM_StatsYear", "BM_UndoTrip"}) {
@@ -407,6 +410,7 @@ int main(int argc, char** argv) {
             std::printf("%s: without the indexes %.1f times as long as with them\n", name, bare / indexed);
         }
     }
+    BenchSummary::Print();
     benchmark::Shutdown();
     return 0;
 }

@@ -9,8 +9,9 @@
 //     checkout opened in NEW mode, "처리" tapped: the trip-number query and
 //     100 updates, each its own transaction, synchronised to disk as
 //     SQLite's default (FULL) does. The rows are made unpaid again between
-//     runs, outside the timing. /0 with the rollback journal the installation
-//     leaves, /1 on a write-ahead log.
+//     runs, outside the timing. /0 on a rollback journal, as files from
+//     older installations keep, /1 on the write-ahead log that the
+//     installation now sets.
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -169,8 +170,8 @@ void SearchMonthStep(benchmark::State& state) {
 }
 BENCHMARK(SearchMonthStep)->Name("Search/MonthStep")->Unit(benchmark::kMillisecond);
 
-// Argument 1 runs the same on a write-ahead log (still synchronised at each
-// commit), to show what the journal costs.
+// Argument 0 runs on a rollback journal, argument 1 on a write-ahead log
+// (still synchronised at each commit), to show what the journal costs.
 void PaymentHundredItems(benchmark::State& state) {
     History& history = History::Get();
     history.Use();

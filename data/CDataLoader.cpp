@@ -50,6 +50,14 @@ CString TwoDecimals(double value) {
     return CString(std::move(text));
 }
 
+// A field into the bound list view: field 0 starts a new last row, the later
+// fields fill that row's columns.
+void PutCell(CListCtrl& list, int nColumn, CString strText) {
+    int n = list.GetItemCount();
+    if (nColumn == 0) list.InsertItem(n, std::move(strText));
+    else list.SetItemText(n - 1, nColumn, std::move(strText));
+}
+
 CString TakeBstr(BSTR text) {
     CString out(std::u16string_view(text ? text : u"", SysStringLen(text)));
     SysFreeString(text);
@@ -129,6 +137,12 @@ bool CDataLoader::ReadField(long nIndex, VARIANT* pValue) {
 BOOL CDataLoader::FillControl(const CString& strStatement, const CString& strMode) {
     if (!RunStatement(strStatement)) return FALSE;
     const bool toCombo = strMode == CString(u"COMBO");
+    // The bound control is looked up once, not once for every field: a long
+    // list has a million cells, and a dialog finds a control by walking its
+    // children.
+    CWnd* control = m_pOwner ? m_pOwner->GetDlgItem(m_nCtrlId) : nullptr;
+    auto* list = toCombo ? nullptr : dynamic_cast<CListCtrl*>(control);
+    auto* combo = toCombo ? dynamic_cast<CComboBox*>(control) : nullptr;
     while (!AtEnd()) {
         if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) {
             m_bLastFailed = true;
@@ -141,14 +155,14 @@ BOOL CDataLoader::FillControl(const CString& strStatement, const CString& strMod
             if (!ReadField(i, &value)) break;  // the rest of this row cannot be read either
             CString text = FieldText(value);
             VariantClear(&value);
-            if (toCombo) AddComboItem(text);
-            else SetCell(static_cast<int>(i), std::move(text));
+            if (combo) combo->AddString(text);
+            else if (list) PutCell(*list, static_cast<int>(i), std::move(text));
         }
         ReleaseFields();
         if (!MoveNext()) break;
     }
     m_pRecordset->Close();
-    if (CWnd* control = m_pOwner ? m_pOwner->GetDlgItem(m_nCtrlId) : nullptr) control->UpdateWindow();
+    if (control) control->UpdateWindow();
     return m_bLastFailed ? FALSE : TRUE;
 }
 
@@ -249,22 +263,27 @@ BOOL CDataLoader::WriteRow(const CUpdateStatement& update) {
 }
 
 CString CDataLoader::FieldText(const VARIANT& value) {
+    // The kinds every list is made of carry no flag bits, so their text is
+    // final at once, without first building the default text for each cell.
+    switch (value.vt) {
+    case VT_EMPTY:
+    case VT_NULL: return CString(u"NULL");
+    case VT_I2: return Decimal(value.iVal);
+    case VT_I4: return Decimal(value.lVal);
+    case VT_R4: return TwoDecimals(static_cast<double>(value.fltVal));
+    case VT_R8: return TwoDecimals(value.dblVal);
+    case VT_BSTR: return CString(std::u16string_view(value.bstrVal ? value.bstrVal : u"", SysStringLen(value.bstrVal)));
+    default: break;
+    }
     CString text = u"<Unknown>";
     BSTR formatted = nullptr;
     switch (value.vt) {
-    case VT_EMPTY:
-    case VT_NULL: text = u"NULL"; break;
-    case VT_I2: text = Decimal(value.iVal); break;
-    case VT_I4: text = Decimal(value.lVal); break;
-    case VT_R4: text = TwoDecimals(static_cast<double>(value.fltVal)); break;
-    case VT_R8: text = TwoDecimals(value.dblVal); break;
     case VT_CY:
         if (SUCCEEDED(VarFormatCurrency(&value, &formatted))) text = TakeBstr(formatted);
         break;
     case VT_DATE:
         if (SUCCEEDED(VarFormatDateTime(&value, &formatted))) text = TakeBstr(formatted);
         break;
-    case VT_BSTR: text = CString(std::u16string_view(value.bstrVal ? value.bstrVal : u"", SysStringLen(value.bstrVal))); break;
     case VT_BOOL: return value.boolVal ? CString(u"TRUE") : CString(u"FALSE");
     case VT_DECIMAL: {
         VARIANT currency;
@@ -288,10 +307,7 @@ CString CDataLoader::FieldText(const VARIANT& value) {
 
 void CDataLoader::SetCell(int nColumn, CString strText) {
     auto* list = dynamic_cast<CListCtrl*>(m_pOwner ? m_pOwner->GetDlgItem(m_nCtrlId) : nullptr);
-    if (!list) return;
-    int n = list->GetItemCount();
-    if (nColumn == 0) list->InsertItem(n, std::move(strText));
-    else list->SetItemText(n - 1, nColumn, std::move(strText));
+    if (list) PutCell(*list, nColumn, std::move(strText));
 }
 
 void CDataLoader::AddComboItem(const CString& strText) {

@@ -313,10 +313,16 @@ HRESULT SqliteRecordset::ReadValue(int column, VARIANT* out) const {
     VariantInit(out);
     switch (sqlite3_column_type(m_stmt, i)) {
     case SQLITE_INTEGER: {
-        StoredValue v;
-        v.kind = StoredValue::Kind::Integer;
-        v.integer = sqlite3_column_int64(m_stmt, i);
-        return v.ToVariant(out);
+        std::int64_t value = sqlite3_column_int64(m_stmt, i);
+        if (value >= INT32_MIN && value <= INT32_MAX) {
+            out->vt = VT_I4;
+            out->lVal = static_cast<std::int32_t>(value);
+            return S_OK;
+        }
+        StoredValue wide;  // beyond 32 bits: as a stored value gives it
+        wide.kind = StoredValue::Kind::Integer;
+        wide.integer = value;
+        return wide.ToVariant(out);
     }
     case SQLITE_FLOAT: out->vt = VT_R8; out->dblVal = sqlite3_column_double(m_stmt, i); return S_OK;
     case SQLITE_TEXT: {

@@ -22,10 +22,15 @@ protected:
     }
 
     // A second connection takes the file for itself, as a backup tool or a
-    // second copy of the program might.
+    // second copy of the program might. On a write-ahead log an exclusive
+    // transaction still lets others read, so the holder takes the whole file
+    // in exclusive locking mode; a write makes it take the lock at once.
     void Lock() {
         ASSERT_EQ(sqlite3_open(FirstInstallation::DatabasePath(root).c_str(), &holder), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(holder, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; "
+                                       "insert into Unit_tbl values ('잠금'); delete from Unit_tbl where UnitName = '잠금'",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
     }
     void Unlock() {
         if (!holder) return;

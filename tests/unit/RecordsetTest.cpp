@@ -141,6 +141,34 @@ TEST_F(Recordset, OneStatementPerOpen) {
     EXPECT_LT(Open(u""), 0);
 }
 
+// Read straight from the statement and read after a write has taken the rows
+// into memory, the edges of the 32-bit range come back alike: inside as
+// integers, one past either edge as doubles.
+TEST_F(Recordset, IntegersAtTheEdgesOfThirtyTwoBits) {
+    Sql("create table Edges (k INTEGER, v INTEGER)");
+    Sql("insert into Edges values (1, 2147483647), (2, -2147483648), (3, 2147483648), (4, -2147483649)");
+    const VARTYPE kinds[] = {VT_I4, VT_I4, VT_R8, VT_R8};
+    const double values[] = {2147483647.0, -2147483648.0, 2147483648.0, -2147483649.0};
+    for (bool written : {false, true}) {
+        ASSERT_EQ(Open(u"select v, k from Edges order by k"), S_OK);
+        for (int row = 0; row < 4; ++row) {
+            if (written && row == 0) {
+                IField* key = Field(MakeI4Variant(1));
+                ASSERT_EQ(key->put_Value(MakeI4Variant(1)), S_OK);
+                key->Release();
+            }
+            IField* field = Field(MakeI4Variant(0));
+            VARIANT value;
+            ASSERT_EQ(field->get_Value(&value), S_OK);
+            field->Release();
+            EXPECT_EQ(value.vt, kinds[row]) << row << (written ? " in memory" : " from the statement");
+            EXPECT_DOUBLE_EQ(value.vt == VT_I4 ? value.lVal : value.dblVal, values[row]) << row;
+            rs->MoveNext();
+        }
+        rs->Close();
+    }
+}
+
 TEST_F(Recordset, ValuesComeBackByWhatIsStored) {
     Sql("create table Kinds (i INTEGER, r REAL, t TEXT, n)");
     Sql("insert into Kinds values (-7, 2.5, '김씨''s', NULL)");

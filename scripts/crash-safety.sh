@@ -1,0 +1,120 @@
+#!/bin/sh
+# Kills the program with SIGKILL at random moments of 50 payments and undos,
+# and checks after every kill that the database is whole and that every item
+# is in one of its states: planned, bought, paid or a payment undone.
+#
+# Usage: scripts/crash-safety.sh [BUILD_DIR] [KILLS]
+#   BUILD_DIR  the build folder holding tools/cartavel-script (default: build)
+#   KILLS      how many runs to kill (default: 20)
+#
+# Each run drives the program through the scenario driver on one device: 50
+# rounds of 24 priced items settled in the payment dialog ("처리"), every
+# third round followed by an undo from the search ("취소"). A first run goes
+# undisturbed and sets how long a run takes; each later run is killed at a
+# random moment within the first 60% of that time (later runs start faster,
+# on a warm cache), and the next goes on on the same file. A
+# last undisturbed run shows the program still works on what the kills left.
+# Exit status 0 when every check held.
+
+set -eu
+
+build=${1:-build}
+kills=${2:-20}
+driver="$build/tools/cartavel-script"
+[ -x "$driver" ] || { echo "crash-safety: no $driver; build first" >&2; exit 2; }
+command -v sqlite3 > /dev/null || { echo "crash-safety: needs the sqlite3 command" >&2; exit 2; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+db="$work/device/Program Files/Cartavel/Orvanemart.cdb"
+
+# The installation and the shop, once.
+cat > "$work/setup.scn" <<'EOF'
+install
+sql insert into ShpStore_tbl values ('한빛마트')
+sql insert into Unit_tbl values ('개')
+EOF
+mkdir "$work/device"
+"$driver" --device-root "$work/device" "$work/setup.scn" > /dev/null
+
+# One round: 24 items bought (written outside the program, like the
+# scenarios prepare data), then settled through the program's own dialogs.
+round() {
+    cat <<'EOF'
+sql insert into ShoppingList_tbl with recursive n(i) as (select 1 union all select i + 1 from n where i < 24) select (select coalesce(max(SeqNo), 0) from ShoppingList_tbl) + i, '과일', '상품' || i, 1 + i % 3, '개', 500 + 10 * i, '', 0, 0, (1 + i % 3) * (500 + 10 * i), '2024-03-15', '한빛마트', NULL, '' from n
+sql insert into ShoppingList_tbl (SeqNo,CategoryName,ProdName,ShpQty,UnitName,Price,CuponYN,CuponDcAmt,TotDcAmt,ShpAmount,ShpDate,StoreName,MgrNo,PayYN) select max(SeqNo) + 1, '과일', '계획', 1, '개', 0, '', 0, 0, 0, '', '', '', '' from ShoppingList_tbl
+click 1001
+choose 1006 한빛마트
+click 1051
+click 1023
+click 1010
+close
+EOF
+}
+undo() {
+    cat <<'EOF'
+click 1002
+tap 1034 0
+click 1011
+close
+EOF
+}
+{
+    echo "today 2024-03-15"
+    echo "start"
+    i=1
+    while [ $i -le 50 ]; do
+        round
+        if [ $((i % 3)) -eq 0 ]; then undo; fi
+        i=$((i + 1))
+    done
+    echo "click 1005"
+    echo "expect dialog none"
+} > "$work/payments.scn"
+
+# Every row in one of the item states; MgrNo '' is stored as NULL.
+states="select count(*) from ShoppingList_tbl where not (
+  (Price = 0 and TotDcAmt = 0 and ShpAmount = 0 and ShpDate = '' and StoreName = ''
+     and MgrNo is null and PayYN = '')
+  or (ShpAmount > 0 and ShpDate <> '' and StoreName <> '' and (MgrNo is null or MgrNo = 0) and PayYN = '')
+  or (ShpAmount > 0 and ShpDate <> '' and StoreName <> '' and MgrNo > 0 and PayYN = 'Y'))"
+
+check() {
+    integrity=$(sqlite3 "$db" "pragma integrity_check")
+    strays=$(sqlite3 "$db" "$states")
+    counts=$(sqlite3 "$db" "select count(*), sum(PayYN = 'Y'), count(distinct MgrNo) from ShoppingList_tbl")
+    echo "$1: integrity $integrity, rows outside the states $strays (rows, paid, trips: $counts)"
+    [ "$integrity" = "ok" ] && [ "$strays" = "0" ]
+}
+
+failed=0
+# One run undisturbed first: it shows the rounds work, and how long a run
+# takes, so that the kills fall inside runs.
+started=$(date +%s%N)
+"$driver" --device-root "$work/device" "$work/payments.scn" > "$work/first.txt" 2>&1 || {
+    echo "crash-safety: the rounds fail without any kill:"; tail -5 "$work/first.txt"; exit 1; }
+run_ms=$(( ($(date +%s%N) - started) / 1000000 ))
+check "undisturbed run of $run_ms ms" || failed=1
+
+k=1
+hits=0
+while [ $k -le "$kills" ]; do
+    "$driver" --device-root "$work/device" "$work/payments.scn" > /dev/null 2>&1 &
+    pid=$!
+    sleep "$(awk -v seed="$$$k" -v ms="$run_ms" 'BEGIN { srand(seed); printf "%.3f", rand() * ms * 0.6 / 1000 }')"
+    if kill -9 "$pid" 2> /dev/null; then hits=$((hits + 1)); fi
+    wait "$pid" 2> /dev/null || true
+    check "kill $k" || failed=1
+    k=$((k + 1))
+done
+echo "$hits of $kills kills came while the program ran"
+
+if "$driver" --device-root "$work/device" "$work/payments.scn" > "$work/last.txt" 2>&1; then
+    check "undisturbed run after the kills" || failed=1
+else
+    echo "undisturbed run after the kills: the program failed:"
+    tail -5 "$work/last.txt"
+    failed=1
+fi
+[ $failed -eq 0 ] && echo "crash-safety: every check held" || echo "crash-safety: FAILED"
+exit $failed

@@ -4,7 +4,7 @@
 // an older installation (rollback journal, no such index) must show the very
 // same lists.
 
-#include "DatabaseFixture.h"
+#include "tests/support/DatabaseFixture.h"
 
 #include "data/CStatementBuilder.h"
 #include "data/Statements.h"

@@ -1,5 +1,6 @@
 #include "platform/qt/DeviceComboBox.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -17,6 +18,14 @@ DeviceComboBox::DeviceComboBox(QWidget* parent) : QComboBox(parent) {
         m_bListClosing = false;
         if (m_picked) m_picked(index);
     });
+}
+
+void DeviceComboBox::showPopup() {
+    QComboBox::showPopup();
+    // The list opens on the entry shown in the field: the selected one, or
+    // the one whose text was typed, so that the keys start from there.
+    int entry = currentIndex() >= 0 ? currentIndex() : findText(lineEdit()->text(), Qt::MatchExactly);
+    if (entry >= 0) view()->setCurrentIndex(model()->index(entry, modelColumn()));
 }
 
 void DeviceComboBox::hidePopup() {

@@ -14,6 +14,7 @@ public:
 
     // Called with the entry's index when the person picks it from the list.
     void OnPicked(std::function<void(int)> picked) { m_picked = std::move(picked); }
+    void showPopup() override;
     void hidePopup() override;
 
 protected:

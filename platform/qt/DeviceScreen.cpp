@@ -1,17 +1,19 @@
 #include "platform/qt/DeviceScreen.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
 
+#include "platform/qt/ComposingText.h"
 #include "platform/qt/DeviceMetrics.h"
 #include "platform/qt/NavigationBarView.h"
 #include "platform/qt/QtBitmap.h"
 
 DeviceScreen::DeviceScreen(std::function<void()> closeTopDialog, std::function<void()> captionOk)
     : m_closeTopDialog(std::move(closeTopDialog)),
-      m_pNavigationBar(new NavigationBarView(std::move(captionOk), this)),
+      m_pNavigationBar(new NavigationBarView(std::move(captionOk), m_closeTopDialog, this)),
       m_pPageArea(new QWidget(this)) {
     setObjectName(QStringLiteral("device-screen"));
     setFixedSize(DeviceMetrics::kScreenWidth, DeviceMetrics::kScreenHeight);
@@ -38,7 +40,8 @@ void DeviceScreen::closeEvent(QCloseEvent* event) {
 }
 
 void DeviceScreen::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
+    if (event->key() == Qt::Key_Escape && !QApplication::activePopupWidget()) {
+        ComposingText::CommitPending();
         m_closeTopDialog();
         return;
     }

@@ -25,4 +25,5 @@ private:
     std::function<void(int)> m_picked;
     // Qt closes the list and then reports the pick, in one go.
     bool m_bListClosing = false;
+    bool m_bPickReported = false;
 };

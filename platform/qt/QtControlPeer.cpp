@@ -116,8 +116,9 @@ bool QtControlPeer::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
         ComposingText::CommitPending();
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            // Escape in an open list closes the list only; Qt does that.
-            if (QApplication::activePopupWidget()) return false;
+            // Escape in an open list (a combo box's drop-down, a popup
+            // window of its own) closes the list only; Qt does that.
+            if (target->window()->windowType() == Qt::Popup || QApplication::activePopupWidget()) return false;
             Deliver([this] { DialogInput::Close(Dialog()); });
             return true;
         }

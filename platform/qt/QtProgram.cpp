@@ -26,8 +26,9 @@ int QtProgram::Run(int argc, char** argv, const std::function<void()>& starting)
     }
     ScreenApplication application(options.Zoom(), name);
     QtWindowSystem screen;
-    if (starting) starting();
+    // What runs at the start may already have something to say in a box.
     WindowSystem* before = WindowSystem::Install(&screen);
+    if (starting) starting();
     int status = AfxWinMain();
     WindowSystem::Install(before);
     return status;

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-nanum-coding fonts-nanum
   xvfb xauth
+  desktop-file-utils
 )
 
 missing=()

@@ -70,5 +70,7 @@ void DeviceStyle::polish(QWidget* widget) {
 
 int DeviceStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                            QStyleHintReturn* returnData) const {
+    // The device's message boxes have plain text buttons.
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }

@@ -10,12 +10,13 @@
 #include "platform/framework/CDialog.h"
 #include "platform/framework/CListCtrl.h"
 #include "platform/framework/DialogInput.h"
+#include "platform/qt/DeviceListView.h"
 #include "platform/qt/DialogPage.h"
 #include "platform/qt/ListViewModel.h"
 #include "platform/qt/QtWindowSystem.h"
 
 ListViewPeer::ListViewPeer(DialogPage& page, CWnd& control)
-    : QtControlPeer(page, control), m_pView(new QTreeView(&page)), m_pModel(new ListViewModel(this)) {
+    : QtControlPeer(page, control), m_pView(new DeviceListView(&page)), m_pModel(new ListViewModel(this)) {
     m_pView->setRootIsDecorated(false);
     m_pView->setItemsExpandable(false);
     m_pView->setUniformRowHeights(true);
@@ -176,6 +177,9 @@ void ListViewPeer::MoveHighlight(int key) {
     QModelIndex target = m_pModel->index(std::clamp(row, 0, rows - 1), 0);
     m_pView->selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
     m_pView->scrollTo(target);
+    // The frame leaves the row it was on too; Qt repaints only the cell.
+    m_pView->viewport()->update();
+
 }
 
 void ListViewPeer::TapHighlighted() {

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-nanum-coding fonts-nanum
   xvfb xauth
-  tzdata
+  tzdata desktop-file-utils
 )
 
 missing=()

@@ -14,6 +14,12 @@ BitmapButtonPeer::BitmapButtonPeer(DialogPage& page, CWnd& control)
     SetWidget(m_pButton);
 }
 
+bool BitmapButtonPeer::FilterInput(QWidget*, QEvent* event) {
+    if (!IsEnterPress(event)) return false;
+    m_pButton->click();
+    return true;
+}
+
 void BitmapButtonPeer::ShowState() {
     auto* button = dynamic_cast<CBitmapButton*>(&Control());
     m_pButton->SetButton(button);

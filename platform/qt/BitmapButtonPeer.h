@@ -14,6 +14,8 @@ public:
 protected:
     void ShowState() override;
     void Show(ControlChange change, int row, int column) override;
+    // Enter presses the button, as Space does.
+    bool FilterInput(QWidget* target, QEvent* event) override;
 
 private:
     BitmapButtonWidget* m_pButton;

@@ -24,7 +24,7 @@ ComboBoxPeer::ComboBoxPeer(DialogPage& page, CWnd& control)
     int fieldHeight = DeviceMetrics::Pixels(DeviceMetrics::kComboFieldUnits);
     m_pCombo->resize(m_pCombo->width(), fieldHeight);
     int listHeight = DeviceMetrics::Pixels(entry.height) - fieldHeight;
-    int rowHeight = QFontMetrics(m_pCombo->font()).height() + 2;
+    int rowHeight = QFontMetrics(m_pCombo->font()).height() + 2 + DeviceMetrics::kDropDownRowRoom;
     m_pCombo->setMaxVisibleItems(std::max(1, listHeight / rowHeight));
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/DeviceComboBox.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -13,14 +14,28 @@ DeviceComboBox::DeviceComboBox(QWidget* parent) : QComboBox(parent) {
     setCompleter(nullptr);
     setDuplicatesEnabled(true);
     connect(this, &QComboBox::activated, this, [this](int index) {
-        if (!m_bListClosing) return;
+        // Qt reports a pick with Enter both before and after it closes the
+        // list: one pick, one report.
+        if (!(m_bListClosing || view()->isVisible()) || m_bPickReported) return;
         m_bListClosing = false;
+        m_bPickReported = true;
         if (m_picked) m_picked(index);
     });
 }
 
+void DeviceComboBox::showPopup() {
+    m_bPickReported = false;
+    QComboBox::showPopup();
+    // The list opens on the entry shown in the field: the selected one, or
+    // the one whose text was typed, so that the keys start from there.
+    int entry = currentIndex() >= 0 ? currentIndex() : findText(lineEdit()->text(), Qt::MatchExactly);
+    if (entry >= 0) view()->setCurrentIndex(model()->index(entry, modelColumn()));
+}
+
 void DeviceComboBox::hidePopup() {
-    m_bListClosing = true;
+    // Qt may close a closed list again on the same pick (Enter in the list
+    // does): only the closing of an open one goes with a pick.
+    m_bListClosing = view()->isVisible();
     QComboBox::hidePopup();
     QTimer::singleShot(0, this, [this] { m_bListClosing = false; });
 }

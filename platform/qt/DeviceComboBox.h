@@ -14,6 +14,7 @@ public:
 
     // Called with the entry's index when the person picks it from the list.
     void OnPicked(std::function<void(int)> picked) { m_picked = std::move(picked); }
+    void showPopup() override;
     void hidePopup() override;
 
 protected:
@@ -24,4 +25,5 @@ private:
     std::function<void(int)> m_picked;
     // Qt closes the list and then reports the pick, in one go.
     bool m_bListClosing = false;
+    bool m_bPickReported = false;
 };

@@ -1,45 +1,117 @@
 #include "platform/qt/DeviceMessageBox.h"
 
 #include <QAbstractButton>
-#include <QMessageBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QPainter>
 
+#include "platform/qt/DeviceMetrics.h"
 #include "platform/qt/QtText.h"
 
+namespace {
+// The box leaves a little of the screen on each side, as the device's does.
+constexpr int kScreenMargin = 4;
+constexpr int kMaxWidth = DeviceMetrics::kScreenWidth - 2 * kScreenMargin;
+} // namespace
+
 int DeviceMessageBox::Ask(QWidget* screen, const MessageBoxRequest& request) {
-    QMessageBox box(screen);
-    box.setObjectName(QStringLiteral("message-box"));
-    box.setWindowTitle(QtText::ToQString(request.caption));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(QtText::ToQString(request.text));
+    DeviceMessageBox box(screen, request);
+    box.exec();
+    return box.Answer();
+}
+
+DeviceMessageBox::DeviceMessageBox(QWidget* screen, const MessageBoxRequest& request)
+    : QMessageBox(screen), m_pCaption(new QLabel(this)) {
+    setObjectName(QStringLiteral("message-box"));
+    // The device draws the box and its caption itself; a window manager's
+    // frame would only repeat the caption, or be all that shows it.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    QString caption = QtText::ToQString(request.caption);
+    setWindowTitle(caption);
+    m_pCaption->setObjectName(QStringLiteral("message-caption"));
+    m_pCaption->setTextFormat(Qt::PlainText);
+    m_pCaption->setText(caption);
+    m_pCaption->setIndent(4);
+    m_pCaption->setAutoFillBackground(true);
+    QPalette bar = m_pCaption->palette();
+    bar.setColor(QPalette::Window, QColor(0x10, 0x3a, 0x8c));
+    bar.setColor(QPalette::WindowText, Qt::white);
+    m_pCaption->setPalette(bar);
+    QFont bold = m_pCaption->font();
+    bold.setBold(true);
+    m_pCaption->setFont(bold);
+    setContentsMargins(1, kCaptionHeight + 1, 1, 1);
+
+    setTextFormat(Qt::PlainText);
+    setText(QtText::ToQString(request.text));
     switch (request.type & MB_ICONMASK) {
-    case MB_ICONSTOP: box.setIcon(QMessageBox::Critical); break;
-    case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case MB_ICONSTOP: setIcon(QMessageBox::Critical); break;
+    case MB_ICONQUESTION: setIcon(QMessageBox::Question); break;
+    default: setIcon(QMessageBox::NoIcon); break;
     }
     // Closing the box without a button gives what the device gives: OK for
     // an OK box, otherwise No or Cancel, the answer that changes nothing.
-    int closed = IDOK;
     switch (request.type & MB_TYPEMASK) {
     case MB_YESNO:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        closed = IDNO;
+        setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        setDefaultButton(QMessageBox::Yes);
+        m_nClosed = IDNO;
         break;
     case MB_YESNOCANCEL:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Yes);
-        closed = IDCANCEL;
+        setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        setDefaultButton(QMessageBox::Yes);
+        m_nClosed = IDCANCEL;
         break;
     default:
-        box.setStandardButtons(QMessageBox::Ok);
+        setStandardButtons(QMessageBox::Ok);
         break;
     }
-    box.exec();
-    switch (box.standardButton(box.clickedButton())) {
+}
+
+int DeviceMessageBox::Answer() const {
+    switch (standardButton(clickedButton())) {
     case QMessageBox::Ok: return IDOK;
     case QMessageBox::Yes: return IDYES;
     case QMessageBox::No: return IDNO;
     case QMessageBox::Cancel: return IDCANCEL;
-    default: return closed;
+    default: return m_nClosed;
     }
+}
+
+bool DeviceMessageBox::event(QEvent* event) {
+    bool handled = QMessageBox::event(event);
+    if (event->type() == QEvent::LayoutRequest) FitToScreen();
+    return handled;
+}
+
+void DeviceMessageBox::showEvent(QShowEvent* event) {
+    QMessageBox::showEvent(event);
+    FitToScreen();
+}
+
+void DeviceMessageBox::FitToScreen() {
+    if (m_bFitting || !layout()) return;
+    m_bFitting = true;
+    if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) label->setWordWrap(true);
+    // The total sizes count the caption bar, which lies in the margins.
+    QLayout* boxLayout = layout();
+    int width = std::min(kMaxWidth, std::max(boxLayout->totalMinimumSize().width(), boxLayout->totalSizeHint().width()));
+    int height = boxLayout->hasHeightForWidth() ? boxLayout->totalHeightForWidth(width)
+                                                : boxLayout->totalMinimumSize().height();
+    setFixedSize(width, height);
+    m_pCaption->setGeometry(1, 1, width - 2, kCaptionHeight);
+    // Centred on the device screen, whatever placed it before.
+    if (QWidget* screen = parentWidget(); screen && screen->isVisible()) {
+        QPoint centre = screen->mapToGlobal(screen->rect().center());
+        move(centre.x() - width / 2, centre.y() - this->height() / 2);
+    }
+    m_bFitting = false;
+}
+
+void DeviceMessageBox::paintEvent(QPaintEvent* event) {
+    QMessageBox::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

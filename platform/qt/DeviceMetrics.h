@@ -18,6 +18,8 @@ public:
     // The edit field of a drop-down combo box; its template height is that of
     // the open list.
     static constexpr int kComboFieldUnits = 12;
+    // Room added to an open drop-down list's entries.
+    static constexpr int kDropDownRowRoom = 4;
     // A list view's row: the font and a little room, as the device's lists.
     static constexpr int kListRowHeight = kFontPixels + 3;
 

@@ -1,17 +1,22 @@
 #include "platform/qt/DeviceScreen.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QShortcut>
+#include <QTimer>
 
+#include "platform/qt/ComposingText.h"
 #include "platform/qt/DeviceMetrics.h"
 #include "platform/qt/NavigationBarView.h"
 #include "platform/qt/QtBitmap.h"
+#include "platform/qt/ScreenZoom.h"
 
 DeviceScreen::DeviceScreen(std::function<void()> closeTopDialog, std::function<void()> captionOk)
     : m_closeTopDialog(std::move(closeTopDialog)),
-      m_pNavigationBar(new NavigationBarView(std::move(captionOk), this)),
+      m_pNavigationBar(new NavigationBarView(std::move(captionOk), m_closeTopDialog, this)),
       m_pPageArea(new QWidget(this)) {
     setObjectName(QStringLiteral("device-screen"));
     setFixedSize(DeviceMetrics::kScreenWidth, DeviceMetrics::kScreenHeight);
@@ -23,6 +28,33 @@ DeviceScreen::DeviceScreen(std::function<void()> closeTopDialog, std::function<v
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);
+    AddZoomKeys();
+    m_pNavigationBar->installEventFilter(this);
+}
+
+void DeviceScreen::AddZoomKeys() {
+    // Whatever control has the focus: a list view takes every key it gets,
+    // but shortcuts come before it.
+    auto add = [this](const QKeySequence& keys, std::function<int()> zoom) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [zoom = std::move(zoom)] { ScreenZoom::Set(zoom()); });
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_Plus), [] { return ScreenZoom::Current() + 1; });
+    // The plus sign is on the equals key, under Shift, on many keyboards.
+    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [] { return ScreenZoom::Current() + 1; });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Minus), [] { return ScreenZoom::Current() - 1; });
+    add(QKeySequence(Qt::CTRL | Qt::Key_0), [] { return ScreenZoom::StartZoom(); });
+}
+
+bool DeviceScreen::eventFilter(QObject* watched, QEvent* event) {
+    // The navigation bar is in every frame, and the screen itself is hidden
+    // under its parts. The frame is on the screen once Qt has flushed it, by
+    // the next turn of the event loop.
+    if (watched == m_pNavigationBar && event->type() == QEvent::Paint && !m_bPainted) {
+        m_bPainted = true;
+        if (m_firstPaint) QTimer::singleShot(0, this, [this] { m_firstPaint(); });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DeviceScreen::ShowIcon(HICON icon) {
@@ -38,7 +70,8 @@ void DeviceScreen::closeEvent(QCloseEvent* event) {
 }
 
 void DeviceScreen::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
+    if (event->key() == Qt::Key_Escape && !QApplication::activePopupWidget()) {
+        ComposingText::CommitPending();
         m_closeTopDialog();
         return;
     }

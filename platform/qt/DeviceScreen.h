@@ -2,6 +2,7 @@
 // The window that stands for the device: its screen, the navigation bar on
 // top and below it the area where the running dialog shows. The window's close
 // button and Escape close the top dialog, as the platform's close does.
+// Ctrl+plus, Ctrl+minus and Ctrl+0 zoom it in, out and back.
 
 #include <QWidget>
 #include <functional>
@@ -17,14 +18,21 @@ public:
     NavigationBarView& NavigationBar() const { return *m_pNavigationBar; }
     QWidget& PageArea() const { return *m_pPageArea; }
     void ShowIcon(HICON icon);
+    // Called once, when the screen has been painted for the first time.
+    void OnFirstPaint(std::function<void()> painted) { m_firstPaint = std::move(painted); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void AddZoomKeys();
+
     std::function<void()> m_closeTopDialog;
     NavigationBarView* m_pNavigationBar;
     QWidget* m_pPageArea;
     HICON m_hIcon = nullptr;
+    std::function<void()> m_firstPaint;
+    bool m_bPainted = false;
 };

@@ -15,7 +15,10 @@ EditPeer::EditPeer(DialogPage& page, CWnd& control) : QtControlPeer(page, contro
                                : control.HasStyle(ControlStyle::Center) ? Qt::AlignHCenter
                                                                         : Qt::AlignLeft;
     m_pEdit->setAlignment(horizontal | Qt::AlignVCenter);
-    m_pEdit->setTextMargins(0, 0, 0, 0);
+    // Digits stand on the baseline with nothing below it, where Korean fills
+    // the line: centred like Korean they look low. The number fields, the
+    // right-aligned ones, lift them by a pixel.
+    m_pEdit->setTextMargins(0, 0, 0, horizontal == Qt::AlignRight ? 2 : 0);
     // textEdited comes only from the person's typing, never from setText.
     connect(m_pEdit, &QLineEdit::textEdited, this, [this](const QString& text) { Typed(text); });
     SetWidget(m_pEdit);

@@ -5,16 +5,18 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QTreeView>
+#include <algorithm>
 
 #include "platform/framework/CDialog.h"
 #include "platform/framework/CListCtrl.h"
 #include "platform/framework/DialogInput.h"
+#include "platform/qt/DeviceListView.h"
 #include "platform/qt/DialogPage.h"
 #include "platform/qt/ListViewModel.h"
 #include "platform/qt/QtWindowSystem.h"
 
 ListViewPeer::ListViewPeer(DialogPage& page, CWnd& control)
-    : QtControlPeer(page, control), m_pView(new QTreeView(&page)), m_pModel(new ListViewModel(this)) {
+    : QtControlPeer(page, control), m_pView(new DeviceListView(&page)), m_pModel(new ListViewModel(this)) {
     m_pView->setRootIsDecorated(false);
     m_pView->setItemsExpandable(false);
     m_pView->setUniformRowHeights(true);
@@ -136,9 +138,54 @@ bool ListViewPeer::FilterInput(QWidget* target, QEvent* event) {
             break;
         }
     }
-    if (event->type() == QEvent::KeyPress) {
-        int key = static_cast<QKeyEvent*>(event)->key();
-        return key != Qt::Key_Tab && key != Qt::Key_Backtab;
-    }
+    if (event->type() == QEvent::KeyPress) return Key(static_cast<QKeyEvent*>(event));
     return false;
+}
+
+bool ListViewPeer::Key(QKeyEvent* event) {
+    // The keys move a highlight of their own (Qt's current row, framed); the
+    // selection stays the framework's, the row the program last heard of, so
+    // that a save never acts on a row the person only passed over. Space or
+    // Enter taps the highlighted row, with the notification of a tap.
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return false;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: TapHighlighted(); return true;
+    default: MoveHighlight(event->key()); return true;
+    }
+}
+
+void ListViewPeer::MoveHighlight(int key) {
+    Flush();
+    int rows = m_pModel->rowCount();
+    if (rows == 0) return;
+    QModelIndex current = m_pView->currentIndex();
+    int row = current.isValid() ? current.row() : -1;
+    int rowHeight = std::max(1, m_pView->sizeHintForRow(0));
+    int page = std::max(1, m_pView->viewport()->height() / rowHeight - 1);
+    switch (key) {
+    case Qt::Key_Up: row = row < 0 ? 0 : row - 1; break;
+    case Qt::Key_Down: row = row + 1; break;
+    case Qt::Key_PageUp: row = row < 0 ? 0 : row - page; break;
+    case Qt::Key_PageDown: row = row < 0 ? page : row + page; break;
+    case Qt::Key_Home: row = 0; break;
+    case Qt::Key_End: row = rows - 1; break;
+    default: return;
+    }
+    QModelIndex target = m_pModel->index(std::clamp(row, 0, rows - 1), 0);
+    m_pView->selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
+    m_pView->scrollTo(target);
+    // The frame leaves the row it was on too; Qt repaints only the cell.
+    m_pView->viewport()->update();
+
+}
+
+void ListViewPeer::TapHighlighted() {
+    Flush();
+    QModelIndex current = m_pView->currentIndex();
+    if (!current.isValid()) return;
+    int row = current.row();
+    Deliver([this, row] { DialogInput::TapRow(Dialog(), Id(), row); });
 }

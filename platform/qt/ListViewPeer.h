@@ -3,11 +3,13 @@
 // changes are shown together, at the next refresh: a fill of a hundred
 // thousand rows then costs one reload. Columns of width 0 carry data for the
 // program and stay invisible. A tap reports the row under it, -1 beside the
-// rows; the selection shown is the framework's.
+// rows; the selection shown is the framework's. The keys walk the rows with a
+// highlight and tap the highlighted one.
 
 #include "platform/qt/QtControlPeer.h"
 
 class ListViewModel;
+class QKeyEvent;
 class QTreeView;
 
 class ListViewPeer : public QtControlPeer {
@@ -26,6 +28,9 @@ private:
     void ShowColumns();
     void ShowSelection();
     void ShowStyle();
+    bool Key(QKeyEvent* event);
+    void MoveHighlight(int key);
+    void TapHighlighted();
 
     QTreeView* m_pView;
     ListViewModel* m_pModel;

@@ -3,13 +3,15 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/qt/ComposingText.h"
+
 namespace {
-constexpr int kOkWidth = 30;
+constexpr int kButtonWidth = 30;
 constexpr int kMargin = 4;
 } // namespace
 
-NavigationBarView::NavigationBarView(std::function<void()> captionOk, QWidget* parent)
-    : QWidget(parent), m_pTitle(new QLabel(this)), m_pOk(new QPushButton(QStringLiteral("ok"), this)) {
+NavigationBarView::NavigationBarView(std::function<void()> captionOk, std::function<void()> close, QWidget* parent)
+    : QWidget(parent), m_pTitle(new QLabel(this)) {
     setObjectName(QStringLiteral("navigation-bar"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0x10, 0x3a, 0x8c));
@@ -24,11 +26,20 @@ NavigationBarView::NavigationBarView(std::function<void()> captionOk, QWidget* p
     bold.setBold(true);
     m_pTitle->setFont(bold);
 
-    m_pOk->setObjectName(QStringLiteral("caption-ok"));
+    m_pOk = AddButton(QStringLiteral("caption-ok"), QStringLiteral("ok"), std::move(captionOk));
+    m_pClose = AddButton(QStringLiteral("caption-close"), QStringLiteral("\u00d7"), std::move(close));
+}
+
+QPushButton* NavigationBarView::AddButton(const QString& name, const QString& text, std::function<void()> action) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
     // A tap on the bar leaves the dialog's focus where it is.
-    m_pOk->setFocusPolicy(Qt::NoFocus);
-    m_pOk->hide();
-    connect(m_pOk, &QPushButton::clicked, this, [captionOk = std::move(captionOk)] { captionOk(); });
+    button->setFocusPolicy(Qt::NoFocus);
+    button->hide();
+    // The tap acts on what the person typed, the syllable being composed too.
+    connect(button, &QPushButton::pressed, this, [] { ComposingText::CommitPending(); });
+    connect(button, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
+    return button;
 }
 
 void NavigationBarView::SetTitle(const QString& title) {
@@ -40,11 +51,14 @@ QString NavigationBarView::Title() const {
     return m_pTitle->text();
 }
 
-void NavigationBarView::SetCaptionOkShown(bool shown) {
-    m_pOk->setVisible(shown);
+void NavigationBarView::SetCaptionButton(CaptionButton button) {
+    m_pOk->setVisible(button == CaptionButton::Ok);
+    m_pClose->setVisible(button == CaptionButton::Close);
 }
 
 void NavigationBarView::resizeEvent(QResizeEvent*) {
-    m_pTitle->setGeometry(kMargin, 0, width() - kOkWidth - 3 * kMargin, height());
-    m_pOk->setGeometry(width() - kOkWidth - kMargin, 3, kOkWidth, height() - 6);
+    m_pTitle->setGeometry(kMargin, 0, width() - kButtonWidth - 3 * kMargin, height());
+    QRect button(width() - kButtonWidth - kMargin, 3, kButtonWidth, height() - 6);
+    m_pOk->setGeometry(button);
+    m_pClose->setGeometry(button);
 }

@@ -1,5 +1,6 @@
 #include "platform/qt/PushButtonPeer.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "platform/framework/CDialog.h"
@@ -14,6 +15,14 @@ PushButtonPeer::PushButtonPeer(DialogPage& page, CWnd& control)
         Deliver([this] { DialogInput::ClickButton(Dialog(), Id()); });
     });
     SetWidget(m_pButton);
+}
+
+bool PushButtonPeer::FilterInput(QWidget*, QEvent* event) {
+    // Space presses a focused button (Qt's own); Enter does the same, as on
+    // the device, where no button of these dialogs is the default one.
+    if (!IsEnterPress(event)) return false;
+    m_pButton->click();
+    return true;
 }
 
 void PushButtonPeer::ShowState() {

@@ -1,5 +1,5 @@
 #pragma once
-// A push button with its caption.
+// A push button with its caption; Space or Enter presses it.
 
 #include "platform/qt/QtControlPeer.h"
 
@@ -12,6 +12,7 @@ public:
 protected:
     void ShowState() override;
     void Show(ControlChange change, int row, int column) override;
+    bool FilterInput(QWidget* target, QEvent* event) override;
 
 private:
     QPushButton* m_pButton;

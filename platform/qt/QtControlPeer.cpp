@@ -1,12 +1,16 @@
 #include "platform/qt/QtControlPeer.h"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QWidget>
 
 #include "platform/framework/CDialog.h"
 #include "platform/framework/DialogInput.h"
+#include "platform/qt/ComposingText.h"
 #include "platform/qt/DeviceMetrics.h"
 #include "platform/qt/DialogPage.h"
 #include "platform/qt/QtWindowSystem.h"
@@ -17,11 +21,10 @@ void QtControlPeer::SetWidget(QWidget* widget) {
     m_pWidget = widget;
     widget->setObjectName(QStringLiteral("control-%1").arg(m_pControl->GetDlgCtrlID()));
     widget->setGeometry(DeviceMetrics::Rect(*m_pControl->Template()));
-    // Every control that takes the focus takes it when tapped; Tab visits only
-    // those with the tab-stop style.
-    Qt::FocusPolicy policy = !m_pControl->TakesFocus()                     ? Qt::NoFocus
-                             : m_pControl->HasStyle(ControlStyle::TabStop) ? Qt::StrongFocus
-                                                                           : Qt::ClickFocus;
+    // Every control that takes the focus takes it when tapped and is reached
+    // by Tab: without a stylus the keyboard is the only way to a push button
+    // or a check box, which the templates leave out of their tab stops.
+    Qt::FocusPolicy policy = m_pControl->TakesFocus() ? Qt::StrongFocus : Qt::NoFocus;
     widget->setFocusPolicy(policy);
     widget->installEventFilter(this);
     for (QWidget* part : widget->findChildren<QWidget*>()) {
@@ -65,6 +68,12 @@ int QtControlPeer::Id() const {
     return m_pControl->GetDlgCtrlID();
 }
 
+bool QtControlPeer::IsEnterPress(QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    return !key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
+}
+
 void QtControlPeer::Deliver(const std::function<void()>& action) {
     ++m_nDelivering;
     m_page.Owner().Deliver(action);
@@ -91,15 +100,25 @@ void QtControlPeer::FocusArrived(Qt::FocusReason reason) {
 bool QtControlPeer::eventFilter(QObject* watched, QEvent* event) {
     auto* target = static_cast<QWidget*>(watched);
     switch (event->type()) {
+    case QEvent::InputMethod:
+        if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+            ComposingText::Composing(edit, static_cast<QInputMethodEvent*>(event)->preeditString());
+        }
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        ComposingText::CommitPending();
         if (!TapTakesFocus()) return true;
         break;
     case QEvent::FocusIn:
         FocusArrived(static_cast<QFocusEvent*>(event)->reason());
         break;
     case QEvent::KeyPress:
+        ComposingText::CommitPending();
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            // Escape in an open list (a combo box's drop-down, a popup
+            // window of its own) closes the list only; Qt does that.
+            if (target->window()->windowType() == Qt::Popup || QApplication::activePopupWidget()) return false;
             Deliver([this] { DialogInput::Close(Dialog()); });
             return true;
         }

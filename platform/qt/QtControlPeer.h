@@ -45,6 +45,8 @@ protected:
     virtual bool FilterInput(QWidget* target, QEvent* event);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // A press (not the repeat) of Return or the keypad's Enter.
+    static bool IsEnterPress(QEvent* event);
     // Runs one action of the person on this control's dialog.
     void Deliver(const std::function<void()>& action);
     // While this control's own action runs, the control's echo of it is not

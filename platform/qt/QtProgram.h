@@ -8,7 +8,8 @@ class QtProgram {
 public:
     // Reads the platform's options (--zoom N), opens the display, shows the
     // device screen and runs the application object on it; `starting` runs
-    // once the screen is there. Returns the exit status: 0, 1 when no
+    // once the screen is there, before the application object, and may show
+    // message boxes. Returns the exit status: 0, 1 when no
     // display can be opened, 2 for a wrong option.
     static int Run(int argc, char** argv, const std::function<void()>& starting = {});
 };

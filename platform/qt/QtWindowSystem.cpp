@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/framework/CDialog.h"
 #include "platform/framework/DialogInput.h"
@@ -125,9 +126,17 @@ void QtWindowSystem::ShowTopPage() {
             if (page != top) page->hide();
         }
         const DialogTemplate* t = top->Dialog().DialogTemplateData();
-        m_screen->NavigationBar().SetCaptionOkShown(t && t->captionOkButton);
+        m_screen->NavigationBar().SetCaptionButton(CaptionButtonOf(t));
         m_screen->ShowIcon(top->Dialog().Icon(TRUE));
     });
+}
+
+NavigationBarView::CaptionButton QtWindowSystem::CaptionButtonOf(const DialogTemplate* t) {
+    using Button = NavigationBarView::CaptionButton;
+    if (!t) return Button::None;
+    if (t->captionOkButton) return Button::Ok;
+    auto has = [&](const char* style) { return std::find(t->styles.begin(), t->styles.end(), style) != t->styles.end(); };
+    return has("CAPTION") && has("SYSMENU") ? Button::Close : Button::None;
 }
 
 void QtWindowSystem::ActOnTopDialog(bool (*action)(CDialog&)) {

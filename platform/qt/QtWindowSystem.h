@@ -9,7 +9,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/framework/DialogTemplate.h"
 #include "platform/framework/WindowSystem.h"
+#include "platform/qt/NavigationBarView.h"
 
 class DeviceScreen;
 class DialogPage;
@@ -53,6 +55,8 @@ private:
     DialogPage* TopPage() const;
     // Shows the top page and hides the ones it covers.
     void ShowTopPage();
+    // The button the navigation bar shows for a dialog of that template.
+    static NavigationBarView::CaptionButton CaptionButtonOf(const DialogTemplate* t);
     void ActOnTopDialog(bool (*action)(CDialog&));
 
     std::unique_ptr<DeviceScreen> m_screen;

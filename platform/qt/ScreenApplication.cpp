@@ -10,6 +10,8 @@
 
 #include "platform/qt/DeviceMetrics.h"
 #include "platform/qt/DeviceStyle.h"
+#include "platform/qt/ScreenOptions.h"
+#include "platform/qt/ScreenZoom.h"
 
 namespace {
 
@@ -64,8 +66,6 @@ std::string ScreenApplication::MissingDisplay() {
 
 ScreenApplication::ScreenApplication(int zoom, const std::string& programName) : m_programName(programName) {
     m_argv[0] = m_programName.data();
-    // The device's pixels become zoom x zoom pixels of this screen.
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(zoom));
     Log().programName = programName;
     Log().messages.clear();
     QtMessageHandler previous = qInstallMessageHandler(HoldStartupMessage);
@@ -81,6 +81,11 @@ ScreenApplication::ScreenApplication(int zoom, const std::string& programName) :
     // The program ends when its main dialog does, not with its last window.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QString::fromStdString(programName));
+
+    // The device's pixels become zoom x zoom pixels of this screen.
+    int start = zoom == ScreenOptions::kZoomOfScreen ? ScreenZoom::ForScreen(QGuiApplication::primaryScreen()) : zoom;
+    ScreenZoom::SetStartZoom(start);
+    ScreenZoom::Set(start);
 }
 
 ScreenApplication::~ScreenApplication() = default;

@@ -14,7 +14,8 @@ public:
     // at the environment, before Qt tries.
     static std::string MissingDisplay();
 
-    // `zoom` scales the whole screen; `programName` starts the one-line message.
+    // `zoom` scales the whole screen (ScreenOptions::kZoomOfScreen: by the
+    // screen's pixel density); `programName` starts the one-line message.
     ScreenApplication(int zoom, const std::string& programName);
     ~ScreenApplication();
 

@@ -3,8 +3,11 @@
 #include <cstdlib>
 
 const char* ScreenOptions::Usage() {
-    return "usage: cartavel [--zoom N]\n"
-           "  --zoom N   shows the device screen N times its size (1 to 8, default 2)\n";
+    return "usage: cartavel [--zoom N] [--first-paint]\n"
+           "  --zoom N       shows the device screen N times its size (1 to 8; by default it follows\n"
+           "                 the screen's pixel density: 2 at 96 dots per inch). Ctrl+plus, Ctrl+minus\n"
+           "                 and Ctrl+0 change it while the program runs.\n"
+           "  --first-paint  prints how long the start took until the first frame was painted, and quits\n";
 }
 
 bool ScreenOptions::Parse(int argc, const char* const* argv) {
@@ -12,6 +15,8 @@ bool ScreenOptions::Parse(int argc, const char* const* argv) {
         std::string word = argv[i];
         if (word == "--help" || word == "-h") {
             m_bHelp = true;
+        } else if (word == "--first-paint") {
+            m_bFirstPaint = true;
         } else if (word == "--zoom") {
             if (i + 1 >= argc) {
                 m_strError = "--zoom needs a number";

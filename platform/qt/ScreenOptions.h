@@ -1,6 +1,7 @@
 #pragma once
 // The options of the screen platform. The program itself takes no arguments;
-// the platform that shows it takes the zoom of the device screen.
+// the platform that shows it takes the zoom of the device screen, and a
+// measurement of how long it takes to show its first frame.
 
 #include <string>
 
@@ -8,12 +9,15 @@ class ScreenOptions {
 public:
     static constexpr int kDefaultZoom = 2;
     static constexpr int kMaxZoom = 8;
+    // No zoom given: it follows the screen's pixel density.
+    static constexpr int kZoomOfScreen = 0;
 
-    // Reads `--zoom N` (or `--zoom=N`) and `--help`; false, with Error(), for
-    // anything else.
+    // Reads `--zoom N` (or `--zoom=N`), `--first-paint` and `--help`; false,
+    // with Error(), for anything else.
     bool Parse(int argc, const char* const* argv);
 
     int Zoom() const { return m_nZoom; }
+    bool MeasuresFirstPaint() const { return m_bFirstPaint; }
     bool WantsHelp() const { return m_bHelp; }
     const std::string& Error() const { return m_strError; }
     static const char* Usage();
@@ -21,7 +25,8 @@ public:
 private:
     bool ReadZoom(const std::string& word);
 
-    int m_nZoom = kDefaultZoom;
+    int m_nZoom = kZoomOfScreen;
     bool m_bHelp = false;
+    bool m_bFirstPaint = false;
     std::string m_strError;
 };

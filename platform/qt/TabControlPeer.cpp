@@ -13,7 +13,11 @@
 
 TabControlPeer::TabControlPeer(DialogPage& page, CWnd& control)
     : QtControlPeer(page, control), m_pTabs(new QTabWidget(&page)) {
-    m_pTabs->setUsesScrollButtons(false);
+    // Tabs that do not all fit are scrolled with arrows, as on the device;
+    // a label is never shortened.
+    m_pTabs->setUsesScrollButtons(true);
+    m_pTabs->setElideMode(Qt::ElideNone);
+    m_pTabs->tabBar()->setExpanding(false);
     SetWidget(m_pTabs);
 }
 

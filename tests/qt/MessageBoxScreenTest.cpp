@@ -6,6 +6,7 @@
 #include "tests/support/CScreenTestDlg.h"
 #include "ScreenTest.h"
 #include "platform/framework/CWinApp.h"
+#include "platform/qt/DeviceMetrics.h"
 
 using namespace ScreenTestIds;
 
@@ -48,6 +49,34 @@ TEST_F(MessageBoxScreen, ANoticeHasTheApplicationTitleAndOnlyOk) {
     EXPECT_EQ(m_seenBoxes[0].caption, QStringLiteral("cartavel"));
     EXPECT_EQ(m_seenBoxes[0].icon, QMessageBox::NoIcon);
     EXPECT_EQ(m_seenBoxes[0].buttons, QMessageBox::Ok);
+}
+
+TEST_F(MessageBoxScreen, BoxesFitTheDeviceScreenAndDrawTheirCaptionInside) {
+    MessageBoxRequest question;
+    question.caption = u"변경(Yes)/추가(No)";
+    question.text = u"선택한 항목을 변경하시겠습니까? 새 항목으로 추가하려면 아니오를 누르십시오.";
+    question.type = MB_YESNOCANCEL | MB_ICONQUESTION;
+    AnswerNextBox(QMessageBox::No);
+    EXPECT_EQ(m_screen.ShowMessageBox(question), IDNO);
+
+    MessageBoxRequest notice;
+    notice.isNotice = true;
+    notice.caption = u"cartavel";
+    notice.text = u"저장되었습니다";
+    AnswerNextBox(QMessageBox::Ok);
+    EXPECT_EQ(m_screen.ShowMessageBox(notice), IDOK);
+
+    ASSERT_EQ(m_seenBoxes.size(), 2u);
+    for (const SeenMessageBox& box : m_seenBoxes) {
+        EXPECT_LE(box.size.width(), DeviceMetrics::kScreenWidth) << box.caption.toStdString();
+        EXPECT_LE(box.size.height(), DeviceMetrics::kScreenHeight) << box.caption.toStdString();
+        EXPECT_EQ(box.shownCaption, box.caption);
+        EXPECT_TRUE(QRect(QPoint(0, 0), box.size).contains(box.captionPlace)) << box.caption.toStdString();
+        EXPECT_LE(box.captionPlace.top(), 2);
+    }
+    // The long question wraps within the screen rather than running off it.
+    EXPECT_EQ(m_seenBoxes[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_GT(m_seenBoxes[0].size.height(), m_seenBoxes[1].size.height());
 }
 
 } // namespace

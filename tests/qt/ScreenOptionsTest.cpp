@@ -19,8 +19,10 @@ ScreenOptions Parsed(std::initializer_list<const char*> words, bool expectOk) {
     return options;
 }
 
-TEST(ScreenOptions, TakesAZoomFromOneToEightAndNothingElse) {
-    EXPECT_EQ(Parsed({}, true).Zoom(), 2);
+TEST(ScreenOptions, TakesAZoomFromOneToEightTheFirstPaintFlagAndNothingElse) {
+    EXPECT_EQ(Parsed({}, true).Zoom(), ScreenOptions::kZoomOfScreen);
+    EXPECT_FALSE(Parsed({}, true).MeasuresFirstPaint());
+    EXPECT_TRUE(Parsed({"--first-paint", "--zoom", "2"}, true).MeasuresFirstPaint());
     EXPECT_EQ(Parsed({"--zoom", "3"}, true).Zoom(), 3);
     EXPECT_EQ(Parsed({"--zoom=1"}, true).Zoom(), 1);
     EXPECT_TRUE(Parsed({"--help"}, true).WantsHelp());

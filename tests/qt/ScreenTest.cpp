@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 #include "platform/qt/DeviceScreen.h"
@@ -18,7 +19,11 @@ ScreenTest::ScreenTest() : m_pBefore(WindowSystem::Install(&m_screen)) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
         m_boxWatcher.stop();
-        m_seenBoxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        auto* caption = box->findChild<QLabel*>(QStringLiteral("message-caption"));
+        bool captionShown = caption && caption->isVisible();
+        m_seenBoxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->size(),
+                               captionShown ? caption->text() : QString(),
+                               captionShown ? caption->geometry() : QRect()});
         QAbstractButton* button = box->button(m_nextAnswer);
         if (button) {
             QTest::mouseClick(button, Qt::LeftButton);

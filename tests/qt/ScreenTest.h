@@ -22,6 +22,9 @@ struct SeenMessageBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QSize size;            // in device pixels
+    QString shownCaption;  // the caption drawn inside the box
+    QRect captionPlace;    // where, in the box
 };
 
 class ScreenTest : public ::testing::Test {

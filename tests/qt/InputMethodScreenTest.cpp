@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "CScreenTestDlg.h"
+#include "tests/support/CScreenTestDlg.h"
 #include "ScreenTest.h"
 
 using namespace ScreenTestIds;

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "CScreenTestDlg.h"
+#include "tests/support/CScreenTestDlg.h"
 #include "ScreenTest.h"
 
 using namespace ScreenTestIds;

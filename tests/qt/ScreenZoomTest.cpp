@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "CScreenTestDlg.h"
+#include "tests/support/CScreenTestDlg.h"
 #include "ScreenTest.h"
 #include "platform/qt/DeviceMetrics.h"
 #include "platform/qt/DeviceScreen.h"

@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "CScreenTestDlg.h"
+#include "tests/support/CScreenTestDlg.h"
 #include "ScreenTest.h"
 #include "dialogs/CBasicInfoDlg.h"
 #include "platform/shell/DeviceFileSystem.h"

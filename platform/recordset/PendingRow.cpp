@@ -51,7 +51,9 @@ HRESULT PendingRow::WriteBack(sqlite3* db, const std::vector<RecordsetCursor::Co
     }
     sql += " WHERE _rowid_=?";
     sqlite3_stmt* update = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &update, nullptr) != SQLITE_OK) return failure.Record(sqlite3_errmsg(db));
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &update, nullptr) != SQLITE_OK) {
+        return failure.Record(sqlite3_errmsg(db));
+    }
     int n = 1;
     for (const auto& [column, value] : changes) Bind(update, n++, value);
     sqlite3_bind_int64(update, n, row.rowid);

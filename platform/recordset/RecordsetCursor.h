@@ -68,7 +68,7 @@ public:
     void Close();
 
     State Where() const { return m_state; }
-    bool OnRow() const { return m_state == State::ReadOnlyRow || m_state == State::WritableRow || m_state == State::RowInMemory; }
+    bool OnRow() const { return m_state != State::Closed && m_state != State::AtEnd; }
     bool RowsWritable() const { return m_state == State::WritableRow || m_state == State::RowInMemory; }
     // The result's columns; they stay as they are after Close, until the next Open reads a statement.
     const std::vector<Column>& Columns() const { return m_columns; }

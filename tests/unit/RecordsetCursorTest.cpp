@@ -13,7 +13,8 @@ class Cursor : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        Sql("insert into Unit_tbl values ('g'); insert into Unit_tbl values ('kg'); insert into Unit_tbl values ('개')");
+        Sql("insert into Unit_tbl values ('g'); insert into Unit_tbl values ('kg');"
+            "insert into Unit_tbl values ('개')");
         ASSERT_EQ(sqlite3_open(FirstInstallation::DatabasePath(root).c_str(), &db), SQLITE_OK);
     }
     void TearDown() override {

@@ -359,8 +359,9 @@ TEST_F(Recordset, TheTextMayEndWithBlanksSemicolonsAndComments) {
     EXPECT_EQ(Open(u"select * from Unit_tbl; /* one */ ; "), S_OK);
     rs->Close();
     Sql("insert into Unit_tbl values ('g')");
-    for (const char16_t* twoStatements : {u"delete from Unit_tbl; delete from Category_tbl", u"delete from Unit_tbl; garbage",
-                                          u"delete from Unit_tbl; -- \n select 1"}) {
+    for (const char16_t* twoStatements :
+         {u"delete from Unit_tbl; delete from Category_tbl", u"delete from Unit_tbl; garbage",
+          u"delete from Unit_tbl; -- \n select 1"}) {
         EXPECT_LT(Open(twoStatements), 0);
         EXPECT_EQ(Reason(), "the text holds more than one statement");
     }

@@ -7,6 +7,7 @@
 #include "platform/com/ClassRegistry.h"
 #include "platform/framework/CComboBox.h"
 #include "platform/framework/CListCtrl.h"
+#include "platform/framework/WindowSystem.h"
 #include "platform/recordset/RecordsetInterfaces.h"
 
 namespace {
@@ -58,6 +59,14 @@ void PutCell(CListCtrl& list, int nColumn, CString strText) {
     else list.SetItemText(n - 1, nColumn, std::move(strText));
 }
 
+CString NotAValueOf(const CString& text, const CString& field) {
+    CString reason = u"the text '";
+    reason += text;
+    reason += u"' is no value of field ";
+    reason += field;
+    return reason;
+}
+
 CString TakeBstr(BSTR text) {
     CString out(std::u16string_view(text ? text : u"", SysStringLen(text)));
     SysFreeString(text);
@@ -100,21 +109,33 @@ void CDataLoader::ReleaseFields() {
 
 BOOL CDataLoader::RunStatement(const CString& strStatement) {
     m_bLastFailed = true;
-    if (!m_pRecordset) return FALSE;
+    if (!m_pRecordset) return ReportFailure(u"the recordset component is not available");
     VARIANT source = MakeTextVariant(strStatement.str());
     VARIANT connection = MakeTextVariant(m_strDbPath.str());
     HRESULT hr = m_pRecordset->Open(source, connection, kCursorType, kLockType, kOptions);
     VariantClear(&source);
     VariantClear(&connection);
-    if (FAILED(hr)) return FALSE;
+    if (FAILED(hr)) return ReportFailure();
     m_bLastFailed = false;
     return TRUE;
+}
+
+BOOL CDataLoader::ReportFailure() {
+    BSTR text = nullptr;
+    if (m_pRecordset && SUCCEEDED(m_pRecordset->get_LastError(&text))) return ReportFailure(TakeBstr(text));
+    return ReportFailure(u"the recordset gives no reason");
+}
+
+BOOL CDataLoader::ReportFailure(const CString& reason) {
+    m_bLastFailed = true;
+    if (WindowSystem* screen = WindowSystem::Current()) screen->StatementFailed(reason);
+    return FALSE;
 }
 
 bool CDataLoader::AtEnd() {
     VARIANT_BOOL eof = VARIANT_TRUE;
     if (FAILED(m_pRecordset->get_EOF(&eof))) {
-        m_bLastFailed = true;
+        ReportFailure();
         return true;
     }
     return eof != VARIANT_FALSE;
@@ -122,7 +143,7 @@ bool CDataLoader::AtEnd() {
 
 bool CDataLoader::MoveNext() {
     if (SUCCEEDED(m_pRecordset->MoveNext())) return true;
-    m_bLastFailed = true;
+    ReportFailure();
     return false;
 }
 
@@ -130,7 +151,7 @@ bool CDataLoader::ReadField(long nIndex, VARIANT* pValue) {
     VARIANT index = MakeI4Variant(nIndex);
     bool read = SUCCEEDED(m_pFields->get_Item(index, &m_pField)) && SUCCEEDED(m_pField->get_Value(pValue));
     ReleaseField();
-    if (!read) m_bLastFailed = true;
+    if (!read) ReportFailure();
     return read;
 }
 
@@ -145,7 +166,7 @@ BOOL CDataLoader::FillControl(const CString& strStatement, const CString& strMod
     auto* combo = toCombo ? dynamic_cast<CComboBox*>(control) : nullptr;
     while (!AtEnd()) {
         if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) {
-            m_bLastFailed = true;
+            ReportFailure();
             return FALSE;
         }
         long count = 0;
@@ -171,7 +192,7 @@ int CDataLoader::CountRows(const CString& strStatement) {
     int count = 0;
     while (!AtEnd()) {
         if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) {
-            m_bLastFailed = true;
+            ReportFailure();
             return 0;
         }
         ReleaseFields();
@@ -196,7 +217,7 @@ CString CDataLoader::FetchFirstRow(const CString& strStatement) {
         return result;
     }
     if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) {
-        m_bLastFailed = true;
+        ReportFailure();
         return result;
     }
     long count = 0;
@@ -217,7 +238,7 @@ CString CDataLoader::FetchFirstRow(const CString& strStatement) {
 BOOL CDataLoader::ExecuteUpdate(const CString& strStatement) {
     m_bLastFailed = true;
     CUpdateStatement update;
-    if (!update.Parse(strStatement)) return FALSE;
+    if (!update.Parse(strStatement)) return ReportFailure(u"the UPDATE is not of the form the loader writes");
     if (!RunStatement(update.SelectText())) return FALSE;
     while (!AtEnd()) {
         if (!WriteRow(update)) {
@@ -235,29 +256,28 @@ BOOL CDataLoader::ExecuteUpdate(const CString& strStatement) {
             return FALSE;
         }
     }
-    if (m_bLastFailed || FAILED(m_pRecordset->Close())) {
-        m_bLastFailed = true;
-        return FALSE;
-    }
+    if (m_bLastFailed) return FALSE;
+    if (FAILED(m_pRecordset->Close())) return ReportFailure();
     return TRUE;
 }
 
 BOOL CDataLoader::WriteRow(const CUpdateStatement& update) {
     for (size_t i = 0; i < update.Names().size(); ++i) {
-        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) return FALSE;
+        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) return ReportFailure();
         VARIANT name = MakeTextVariant(update.Names()[i].str());
         HRESULT hr = m_pFields->get_Item(name, &m_pField);
         VariantClear(&name);
         ReleaseFields();
-        if (FAILED(hr)) return FALSE;
+        if (FAILED(hr)) return ReportFailure();
         long type = 0;
         m_pField->get_Type(&type);
         VARIANT value = MakeTextVariant(update.Values()[i].str());
-        hr = VariantChangeType(&value, &value, 0, KindOfType(type));
-        if (SUCCEEDED(hr)) hr = m_pField->put_Value(value);
+        bool converted = SUCCEEDED(VariantChangeType(&value, &value, 0, KindOfType(type)));
+        hr = converted ? m_pField->put_Value(value) : E_FAIL;
         VariantClear(&value);
         ReleaseField();
-        if (FAILED(hr)) return FALSE;
+        if (!converted) return ReportFailure(NotAValueOf(update.Values()[i], update.Names()[i]));
+        if (FAILED(hr)) return ReportFailure();
     }
     return TRUE;
 }

@@ -61,6 +61,11 @@ private:
     BOOL WriteRow(const class CUpdateStatement& update);
     void ReleaseField();
     void ReleaseFields();
+    // Marks the operation failed and hands the reason (the recordset's, or
+    // the loader's own) to the window system for its log; the dialog still
+    // shows the user its own message. Gives FALSE, to return.
+    BOOL ReportFailure();
+    BOOL ReportFailure(const CString& reason);
 
     IRecordset* m_pRecordset = nullptr;
     IFields* m_pFields = nullptr;

@@ -1,7 +1,8 @@
 #pragma once
 // What makes the screen: the headless window system for scripts and tests,
 // or the one on Qt for a person. The framework hands it every dialog it runs,
-// every message box, the navigation-bar title and the beep.
+// every message box, the navigation-bar title, the beep and the reason a
+// statement failed.
 
 #include "platform/framework/CString.h"
 
@@ -35,4 +36,8 @@ public:
     virtual int ShowMessageBox(const MessageBoxRequest& request) = 0;
     virtual void TitleChanged(const CString& title) = 0;
     virtual void Beep() = 0;
+    // A statement of the program's data access failed, for this reason: for
+    // a log that people read. A screen need not show it; the user sees the
+    // dialog's own message.
+    virtual void StatementFailed(const CString& reason) { (void)reason; }
 };

@@ -86,6 +86,10 @@ void HeadlessWindowSystem::Beep() {
     Write("beep");
 }
 
+void HeadlessWindowSystem::StatementFailed(const CString& reason) {
+    Write("statement failed: " + reason.ToUtf8());
+}
+
 void HeadlessWindowSystem::Write(const std::string& line) const {
     if (m_transcript) m_transcript(line);
 }

@@ -36,6 +36,7 @@ public:
     int ShowMessageBox(const MessageBoxRequest& request) override;
     void TitleChanged(const CString& title) override;
     void Beep() override;
+    void StatementFailed(const CString& reason) override;
 
     static std::string ButtonsName(UINT type);
     static std::string IconName(UINT type);

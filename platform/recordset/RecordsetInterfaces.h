@@ -60,4 +60,8 @@ public:
     virtual HRESULT CancelUpdate() = 0;
     // Writes the current row's changed fields and ends the statement.
     virtual HRESULT Close() = 0;
+    // Why the last call that failed, on the recordset or its fields, failed
+    // since the last Open began: words for people reading a log, empty when
+    // nothing has failed. Callers decide by the HRESULT; the words may change.
+    virtual HRESULT get_LastError(BSTR* pText) = 0;
 };

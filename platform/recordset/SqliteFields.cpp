@@ -1,6 +1,7 @@
 #include "platform/recordset/SqliteFields.h"
 
 #include "platform/recordset/SqliteRecordset.h"
+#include "platform/shell/TextEncoding.h"
 
 SqliteFields::SqliteFields(SqliteRecordset& owner) : ComObject(owner), m_owner(owner) {}
 
@@ -17,8 +18,12 @@ HRESULT SqliteFields::get_Item(const VARIANT& index, IField** ppField) {
     if (index.vt == VT_I4) column = index.lVal;
     else if (index.vt == VT_I2) column = index.iVal;
     else if (index.vt == VT_BSTR) column = m_owner.ColumnByName(std::u16string_view(index.bstrVal ? index.bstrVal : u""));
-    else return DISP_E_TYPEMISMATCH;
-    if (column < 0 || column >= m_owner.ColumnCount()) return E_INVALIDARG;
+    else return m_owner.Fail("a field is asked for by its position or its name", DISP_E_TYPEMISMATCH);
+    if (column < 0 || column >= m_owner.ColumnCount()) {
+        std::string asked = index.vt == VT_BSTR ? TextEncoding::ToUtf8(index.bstrVal ? index.bstrVal : u"")
+                                                : std::to_string(index.vt == VT_I4 ? index.lVal : index.iVal);
+        return m_owner.Fail("the statement has no field " + asked, E_INVALIDARG);
+    }
     *ppField = m_owner.FieldObject(column);
     (*ppField)->AddRef();
     return S_OK;

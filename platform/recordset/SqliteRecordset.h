@@ -1,35 +1,27 @@
 #pragma once
-// The recordset component on SQLite. It opens the database file read-write
-// and never creates it. One statement per Open; a text with a second
-// statement is refused.
+// The recordset component on SQLite, as COM objects: the recordset, its field
+// collection and its fields, registered with the class registry. It opens the
+// database file read-write and never creates it, and runs one statement per
+// Open; a text with a second statement is refused.
 //
-// A SELECT is read row by row from SQLite. So that its rows can be written,
-// the component asks SQLite for each row's rowid along with the select list,
-// "select _rowid_, <the list> ...", and hides that column. Where a statement
-// cannot have it (a join, a view, DISTINCT), or when ORDER BY or GROUP BY
-// names a column by its number (which the rowid would shift), the statement
-// runs as written and its rows are read-only.
-//
-// When a field is first written, the rest of the result is read into memory,
-// so that no write ever changes a table while SQLite is still walking it (an
-// update of the very column the WHERE searches by, through its index). A
-// row's changed fields are kept until the cursor leaves the row (MoveNext) or
-// the recordset is closed, then written in one statement,
-// "UPDATE table SET a=?,b=? WHERE _rowid_=?": the whole row or, when the
-// database refuses one value (a CHECK), nothing of it.
+// What it does with a statement lives elsewhere: RecordsetCursor reads the
+// rows (and holds the table of the recordset's states), PendingRow writes a
+// row's changed fields back, SqlText reads the statement's text, ColumnValue
+// reads a value. Every failure keeps its reason for get_LastError.
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/com/ComObject.h"
+#include "platform/recordset/FailureReason.h"
+#include "platform/recordset/PendingRow.h"
+#include "platform/recordset/RecordsetCursor.h"
 #include "platform/recordset/RecordsetInterfaces.h"
 #include "platform/recordset/SqliteField.h"
 #include "platform/recordset/SqliteFields.h"
-#include "platform/recordset/StoredValue.h"
 
 struct sqlite3;
-struct sqlite3_stmt;
 
 class SqliteRecordset : public ComObject<IRecordset, IID_IRecordset> {
 public:
@@ -44,56 +36,36 @@ public:
     HRESULT MoveNext() override;
     HRESULT CancelUpdate() override;
     HRESULT Close() override;
+    HRESULT get_LastError(BSTR* pText) override;
 
-    // For the field collection and its fields.
-    long ColumnCount() const { return static_cast<long>(m_columns.size()); }
+    // For the field collection and its fields. A field asked for a column
+    // the current statement does not have fails.
+    long ColumnCount() const { return static_cast<long>(m_cursor.Columns().size()); }
     int ColumnByName(std::u16string_view name) const;
-    HRESULT ReadValue(int column, VARIANT* out) const;
+    HRESULT ReadValue(int column, VARIANT* out);
     HRESULT WriteValue(int column, const VARIANT& value);
-    long ColumnType(int column) const;
-    const std::u16string& ColumnName(int column) const;
+    HRESULT ColumnType(int column, long* type);
+    HRESULT ColumnName(int column, BSTR* name);
     SqliteField* FieldObject(int column) { return m_fieldObjects[column].get(); }
-
-    // Why the last operation failed, for people reading a log.
-    const std::string& LastError() const { return m_lastError; }
+    // Keeps the reason of a failure and gives back its code.
+    HRESULT Fail(std::string why, HRESULT code = E_FAIL) { return m_failure.Record(std::move(why), code); }
+    const std::string& LastError() const { return m_failure.Text(); }
 
 private:
-    struct Column {
-        std::u16string name;
-        long type = adVarWChar;
-        std::string table;
-        std::string origin;
-    };
-    struct Row {
-        std::int64_t rowid = 0;
-        std::vector<StoredValue> values;
-    };
-
     SqliteRecordset();
     ~SqliteRecordset();
 
-    HRESULT Fail(const std::string& why);
     HRESULT OpenDatabase(const std::u16string& devicePath);
-    HRESULT Prepare(std::u16string_view sql);
-    void ReadColumns();
-    HRESULT Step();
-    Row CurrentRowFromStatement() const;
-    HRESULT Materialise();
-    HRESULT WritePendingRow();
-    void Finish();
+    bool HasColumn(int column) const { return column >= 0 && column < ColumnCount(); }
+    void MatchFieldObjects();
 
     sqlite3* m_db = nullptr;
     std::u16string m_dbPath;
-    sqlite3_stmt* m_stmt = nullptr;
-    int m_offset = 0;  // 1 when the rowid leads the select list
-    std::vector<Column> m_columns;
+    FailureReason m_failure;
+    RecordsetCursor m_cursor{m_failure};
+    PendingRow m_pending;
+    // One per column of the widest result so far: a field a caller still
+    // holds from an earlier statement stays a valid object.
     std::vector<std::unique_ptr<SqliteField>> m_fieldObjects;
     SqliteFields m_fields;
-    bool m_isOpen = false;
-    bool m_eof = true;
-    bool m_materialised = false;
-    std::vector<Row> m_rows;
-    size_t m_rowIndex = 0;
-    std::vector<std::pair<int, StoredValue>> m_pending;
-    std::string m_lastError;
 };

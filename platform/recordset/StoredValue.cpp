@@ -1,28 +1,21 @@
 #include "platform/recordset/StoredValue.h"
 
-#include <cstdint>
+StoredValue StoredValue::Of(const ColumnValue& value) {
+    StoredValue stored;
+    stored.kind = value.kind;
+    stored.integer = value.integer;
+    stored.real = value.real;
+    stored.text.assign(value.text);
+    return stored;
+}
 
-HRESULT StoredValue::ToVariant(VARIANT* out) const {
-    if (!out) return E_POINTER;
-    VariantInit(out);
-    switch (kind) {
-    case Kind::Null: out->vt = VT_NULL; return S_OK;
-    case Kind::Integer:
-        if (integer >= INT32_MIN && integer <= INT32_MAX) {
-            out->vt = VT_I4;
-            out->lVal = static_cast<std::int32_t>(integer);
-        } else {
-            out->vt = VT_R8;
-            out->dblVal = static_cast<double>(integer);
-        }
-        return S_OK;
-    case Kind::Real: out->vt = VT_R8; out->dblVal = real; return S_OK;
-    case Kind::Text:
-        out->vt = VT_BSTR;
-        out->bstrVal = SysAllocString(text);
-        return out->bstrVal ? S_OK : E_OUTOFMEMORY;
-    }
-    return E_FAIL;
+ColumnValue StoredValue::View() const {
+    ColumnValue value;
+    value.kind = kind;
+    value.integer = integer;
+    value.real = real;
+    value.text = text;
+    return value;
 }
 
 HRESULT StoredValue::FromVariant(const VARIANT& in, StoredValue& out) {

@@ -1,19 +1,26 @@
 #pragma once
-// One field value as the database holds it.
+// One field value as the database holds it, kept: a row taken into memory,
+// or a value written to a field and waiting for its row to be written back.
+// It is read and turned into a VARIANT the way ColumnValue does it, so a
+// value looks the same from memory as from the running statement.
 
 #include <cstdint>
 #include <string>
 
 #include "platform/com/Variant.h"
+#include "platform/recordset/ColumnValue.h"
 
 struct StoredValue {
-    enum class Kind { Null, Integer, Real, Text };
+    using Kind = ColumnValue::Kind;
     Kind kind = Kind::Null;
     std::int64_t integer = 0;
     double real = 0;
     std::u16string text;
 
-    // Integers come back as 32-bit integers, reals as doubles, texts as texts.
-    HRESULT ToVariant(VARIANT* out) const;
+    static StoredValue Of(const ColumnValue& value);
+    ColumnValue View() const;
+    HRESULT ToVariant(VARIANT* out) const { return View().ToVariant(out); }
+    // Exact numbers as integers (a currency with no fraction too), other
+    // numbers and dates as reals, texts as texts; any other kind is refused.
     static HRESULT FromVariant(const VARIANT& in, StoredValue& out);
 };

@@ -3,9 +3,6 @@
 // new trip, undo it there, and see it gone from the month. With
 // CARTAVEL_SCREENSHOT_DIR set, the screens are also saved as pictures.
 
-#include <sqlite3.h>
-#include <unistd.h>
-
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
@@ -19,19 +16,15 @@
 #include "platform/qt/DeviceScreen.h"
 #include "platform/qt/NavigationBarView.h"
 #include "platform/shell/DeviceClock.h"
-#include "platform/shell/DeviceFileSystem.h"
 #include "res/resource.h"
-#include "tools/install/FirstInstallation.h"
+#include "tests/support/TestDevice.h"
 
 namespace {
 
 class PaymentSearch : public ScreenTest {
 protected:
     void SetUp() override {
-        m_root = std::filesystem::temp_directory_path() / ("cartavel-payment-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_root);
-        DeviceFileSystem::SetRoot(m_root);
-        ASSERT_EQ(FirstInstallation::Install(m_root).outcome, FirstInstallation::Outcome::Created);
+        ASSERT_NO_FATAL_FAILURE(device.Create("cartavel-payment"));
         ASSERT_TRUE(DeviceClock::SetToday(2024, 3, 15));
         Sql("insert into ShoppingList_tbl values (1,'과일','사과',3,'개',500,'',0,0,1500,'2024-03-02','새벽시장',1,'Y');"
             "insert into ShoppingList_tbl values (2,'채소','무',1,'개',1800,'',0,0,1800,'2024-03-09','한빛마트',2,'Y');"
@@ -43,36 +36,12 @@ protected:
     }
     void TearDown() override {
         DeviceClock::UseRealTime();
-        std::filesystem::remove_all(m_root);
+        device.Remove();
     }
 
-    void Sql(const std::string& sql) {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(FirstInstallation::DatabasePath(m_root).c_str(), &db), SQLITE_OK);
-        char* error = nullptr;
-        int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-        std::string message = error ? error : "";
-        sqlite3_free(error);
-        sqlite3_close(db);
-        ASSERT_EQ(rc, SQLITE_OK) << message;
-    }
+    void Sql(const std::string& sql) { device.Sql(sql); }
 
-    std::string Rows(const std::string& sql) {
-        sqlite3* db = nullptr;
-        sqlite3_open(FirstInstallation::DatabasePath(m_root).c_str(), &db);
-        std::string out;
-        sqlite3_exec(
-            db, sql.c_str(),
-            [](void* sink, int n, char** values, char**) {
-                auto* text = static_cast<std::string*>(sink);
-                for (int i = 0; i < n; ++i) *text += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
-                *text += "\n";
-                return 0;
-            },
-            &out, nullptr);
-        sqlite3_close(db);
-        return out;
-    }
+    std::string Rows(const std::string& sql) { return device.Rows(sql); }
 
     // List rows show at the next turn of the event loop.
     QTreeView* List(CDialog& shown, int nID) {
@@ -99,7 +68,7 @@ protected:
         EXPECT_TRUE(m_screen.Screen().grab().save(QString::fromUtf8(folder) + "/" + name, "PNG")) << name;
     }
 
-    std::filesystem::path m_root;
+    TestDevice device;
 };
 
 TEST_F(PaymentSearch, PayThenFindTheTripAndUndoIt) {

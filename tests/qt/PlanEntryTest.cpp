@@ -4,8 +4,6 @@
 // change it, and delete it. What the person sees and what the file holds
 // must agree at every step.
 
-#include <sqlite3.h>
-
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -20,9 +18,8 @@
 #include "ScreenTest.h"
 #include "app/CMainMenuDlg.h"
 #include "platform/qt/NavigationBarView.h"
-#include "platform/shell/DeviceFileSystem.h"
 #include "res/resource.h"
-#include "tools/install/FirstInstallation.h"
+#include "tests/support/TestDevice.h"
 
 namespace {
 
@@ -34,45 +31,18 @@ protected:
     }
 
     void SetUp() override {
-        m_root = std::filesystem::temp_directory_path() / ("cartavel-plan-entry-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_root);
-        DeviceFileSystem::SetRoot(m_root);
-        ASSERT_EQ(FirstInstallation::Install(m_root).outcome, FirstInstallation::Outcome::Created);
+        ASSERT_NO_FATAL_FAILURE(device.Create("cartavel-plan-entry"));
         Sql("insert into Category_tbl values ('과일'); insert into Category_tbl values ('채소');"
             "insert into ProdName_tbl values ('과일','사과'); insert into ProdName_tbl values ('과일','배');"
             "insert into ProdName_tbl values ('채소','무');"
             "insert into Unit_tbl values ('개'); insert into Unit_tbl values ('kg')");
     }
-    void TearDown() override { std::filesystem::remove_all(m_root); }
+    void TearDown() override { device.Remove(); }
 
-    void Sql(const std::string& sql) {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(FirstInstallation::DatabasePath(m_root).c_str(), &db), SQLITE_OK);
-        char* error = nullptr;
-        int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-        std::string message = error ? error : "";
-        sqlite3_free(error);
-        sqlite3_close(db);
-        ASSERT_EQ(rc, SQLITE_OK) << message;
-    }
+    void Sql(const std::string& sql) { device.Sql(sql); }
 
     // The rows of a query, fields joined by '|', each row ended by '\n'.
-    std::string Rows(const std::string& sql) {
-        sqlite3* db = nullptr;
-        sqlite3_open(FirstInstallation::DatabasePath(m_root).c_str(), &db);
-        std::string out;
-        sqlite3_exec(
-            db, sql.c_str(),
-            [](void* sink, int n, char** values, char**) {
-                auto* text = static_cast<std::string*>(sink);
-                for (int i = 0; i < n; ++i) *text += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
-                *text += "\n";
-                return 0;
-            },
-            &out, nullptr);
-        sqlite3_close(db);
-        return out;
-    }
+    std::string Rows(const std::string& sql) { return device.Rows(sql); }
 
     // One save or delete may raise a question and then a notice: answer them
     // in order, and keep the text each showed.
@@ -142,7 +112,7 @@ protected:
     }
 
     CMainMenuDlg menu;
-    std::filesystem::path m_root;
+    TestDevice device;
     QTimer m_boxAnswerer;
     std::deque<QMessageBox::StandardButton> m_answers;
     QStringList m_boxTexts;

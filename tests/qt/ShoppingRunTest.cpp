@@ -7,8 +7,6 @@
 // With CARTAVEL_SHOTS set to a folder, the screens along the way are also
 // written there as PNG pictures (start, start with calendar, items).
 
-#include <sqlite3.h>
-
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,20 +21,16 @@
 #include "platform/qt/MonthCalendarWidget.h"
 #include "platform/qt/NavigationBarView.h"
 #include "platform/shell/DeviceClock.h"
-#include "platform/shell/DeviceFileSystem.h"
 #include "res/resource.h"
-#include "tools/install/FirstInstallation.h"
+#include "tests/support/TestDevice.h"
 
 namespace {
 
 class ShoppingRun : public ScreenTest {
 protected:
     void SetUp() override {
-        m_root = std::filesystem::temp_directory_path() / ("cartavel-shopping-run-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_root);
-        DeviceFileSystem::SetRoot(m_root);
         DeviceClock::SetToday(2024, 3, 15);
-        ASSERT_EQ(FirstInstallation::Install(m_root).outcome, FirstInstallation::Outcome::Created);
+        ASSERT_NO_FATAL_FAILURE(device.Create("cartavel-shopping-run"));
         Sql("insert into ShpStore_tbl values ('이마트'); insert into ShpStore_tbl values ('농협');"
             "insert into Unit_tbl values ('개'); insert into Unit_tbl values ('봉지');"
             "insert into ShoppingList_tbl values (1,'채소','가지',3,'개',0,'Y',500,0,0,'','','','');"
@@ -44,36 +38,12 @@ protected:
     }
     void TearDown() override {
         DeviceClock::UseRealTime();
-        std::filesystem::remove_all(m_root);
+        device.Remove();
     }
 
-    void Sql(const std::string& sql) {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(FirstInstallation::DatabasePath(m_root).c_str(), &db), SQLITE_OK);
-        char* error = nullptr;
-        int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-        std::string message = error ? error : "";
-        sqlite3_free(error);
-        sqlite3_close(db);
-        ASSERT_EQ(rc, SQLITE_OK) << message;
-    }
+    void Sql(const std::string& sql) { device.Sql(sql); }
 
-    std::string Rows(const std::string& sql) {
-        sqlite3* db = nullptr;
-        sqlite3_open(FirstInstallation::DatabasePath(m_root).c_str(), &db);
-        std::string out;
-        sqlite3_exec(
-            db, sql.c_str(),
-            [](void* sink, int n, char** values, char**) {
-                auto* text = static_cast<std::string*>(sink);
-                for (int i = 0; i < n; ++i) *text += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
-                *text += "\n";
-                return 0;
-            },
-            &out, nullptr);
-        sqlite3_close(db);
-        return out;
-    }
+    std::string Rows(const std::string& sql) { return device.Rows(sql); }
 
     // A tap at a point of the dialog's page goes to whatever lies on top there.
     static void TapPage(QWidget* page, QPoint at) {
@@ -108,7 +78,7 @@ protected:
     void ItemsDialog(CDialog& shown);
 
     CMainMenuDlg menu;
-    std::filesystem::path m_root;
+    TestDevice device;
     QDate m_picked;
 };
 

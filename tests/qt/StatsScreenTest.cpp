@@ -5,8 +5,6 @@
 // With CARTAVEL_SCREENSHOT_DIR set, the screens seen along the way are also
 // written there as PNG files, for people to look at.
 
-#include <sqlite3.h>
-
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
@@ -21,19 +19,15 @@
 #include "platform/qt/DeviceScreen.h"
 #include "platform/qt/NavigationBarView.h"
 #include "platform/shell/DeviceClock.h"
-#include "platform/shell/DeviceFileSystem.h"
 #include "res/resource.h"
-#include "tools/install/FirstInstallation.h"
+#include "tests/support/TestDevice.h"
 
 namespace {
 
 class StatsScreen : public ScreenTest {
 protected:
     void SetUp() override {
-        m_root = std::filesystem::temp_directory_path() / ("cartavel-stats-screen-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_root);
-        DeviceFileSystem::SetRoot(m_root);
-        ASSERT_EQ(FirstInstallation::Install(m_root).outcome, FirstInstallation::Outcome::Created);
+        ASSERT_NO_FATAL_FAILURE(device.Create("cartavel-stats-screen"));
         ASSERT_TRUE(DeviceClock::SetToday(2024, 3, 15));
         // February and March 2024, three shops' worth of trips.
         Paid(1, "과일", "사과", 4500, "2024-03-02", "한빛마트", 7);
@@ -46,7 +40,7 @@ protected:
     }
     void TearDown() override {
         DeviceClock::UseRealTime();
-        std::filesystem::remove_all(m_root);
+        device.Remove();
     }
 
     void Paid(int seq, const std::string& category, const std::string& product, int amount, const std::string& date,
@@ -54,11 +48,7 @@ protected:
         std::string sql = "insert into ShoppingList_tbl values (" + std::to_string(seq) + ",'" + category + "','" +
                           product + "',1,'개'," + std::to_string(amount) + ",'',0,0," + std::to_string(amount) +
                           ",'" + date + "','" + shop + "'," + std::to_string(trip) + ",'Y')";
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(FirstInstallation::DatabasePath(m_root).c_str(), &db), SQLITE_OK);
-        int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-        ASSERT_EQ(rc, SQLITE_OK) << sql;
+        device.Sql(sql);
     }
 
     void Choose(CDialog& shown, const QString& text) {
@@ -105,7 +95,7 @@ protected:
     }
 
     CMainMenuDlg menu;
-    std::filesystem::path m_root;
+    TestDevice device;
 };
 
 TEST_F(StatsScreen, APersonPicksAKindStepsThePeriodAndReadsTheReport) {

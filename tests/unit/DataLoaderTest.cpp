@@ -6,6 +6,7 @@
 
 #include "data/CStatementBuilder.h"
 #include "data/Statements.h"
+#include "StepDriver.h"
 
 namespace {
 
@@ -21,6 +22,16 @@ int NextKey(CDataLoader& loader, LPCTSTR statement) {
 }
 
 using DataLoader = DatabaseTest;
+
+// The reasons the headless window system wrote for the loader's failures.
+std::vector<std::string> Failures(const StepDriver& screen) {
+    std::vector<std::string> reasons;
+    const std::string kPrefix = "statement failed: ";
+    for (const std::string& line : screen.Transcript()) {
+        if (line.rfind(kPrefix, 0) == 0) reasons.push_back(line.substr(kPrefix.size()));
+    }
+    return reasons;
+}
 
 TEST_F(DataLoader, EmptyTablesGiveTheFirstKeys) {
     auto loader = Loader();
@@ -81,6 +92,7 @@ TEST_F(DataLoader, ComboModeIsComparedExactly) {
 }
 
 TEST_F(DataLoader, ARejectedStatementFailsEveryOperationAndAddsNothing) {
+    StepDriver screen;
     auto loader = Loader();
     const CString bad = u"select nothing from Missing_tbl";
     EXPECT_FALSE(loader->FillControl(bad, u""));
@@ -91,22 +103,43 @@ TEST_F(DataLoader, ARejectedStatementFailsEveryOperationAndAddsNothing) {
     EXPECT_EQ(owner.list.GetItemCount(), 0);
     // The loader goes on working after a failure.
     EXPECT_TRUE(loader->Execute(CStatementBuilder::Format(Sql::kUnitInsert, {u"g"})));
+    // NOTHING is a word of SQL: that select cannot even be read.
+    const std::string unreadable = "near \"nothing\": syntax error", missing = "no such table: Missing_tbl";
+    EXPECT_EQ(Failures(screen), (std::vector<std::string>{unreadable, unreadable, missing, unreadable, missing}));
+}
+
+TEST_F(DataLoader, AValueOrAnUpdateTheLoaderCannotWriteIsReportedAsSuch) {
+    PlanItem(1, "사과");
+    StepDriver screen;
+    auto loader = Loader();
+    EXPECT_FALSE(loader->ExecuteUpdate(u"UPDATE ShoppingList_tbl SET ShpQty='많이' WHERE SeqNo='1'"));
+    EXPECT_FALSE(loader->ExecuteUpdate(u"UPDATE ShoppingList_tbl SET Absent='1' WHERE SeqNo='1'"));
+    EXPECT_FALSE(loader->ExecuteUpdate(u"DELETE FROM ShoppingList_tbl"));
+    EXPECT_EQ(Failures(screen), (std::vector<std::string>{"the text '많이' is no value of field ShpQty",
+                                                          "no such column: Absent",
+                                                          "the UPDATE is not of the form the loader writes"}));
+    EXPECT_EQ(Rows("select ShpQty from ShoppingList_tbl"), "2\n");
 }
 
 TEST_F(DataLoader, RefusesATextWithTwoStatements) {
     Sql("insert into Unit_tbl values ('g'); insert into Category_tbl values ('과일')");
+    StepDriver screen;
     auto loader = Loader();
     EXPECT_FALSE(loader->Execute(u"delete from Unit_tbl; delete from Category_tbl"));
+    EXPECT_EQ(Failures(screen), (std::vector<std::string>{"the text holds more than one statement"}));
     EXPECT_EQ(Rows("select count(*) from Unit_tbl"), "1\n");
     EXPECT_EQ(Rows("select count(*) from Category_tbl"), "1\n");
 }
 
 TEST_F(DataLoader, WithoutADatabaseFileEveryStatementFailsAndNoFileIsMade) {
     std::filesystem::remove(FirstInstallation::DatabasePath(root));
+    StepDriver screen;
     auto loader = Loader();
     EXPECT_FALSE(loader->Execute(CStatementBuilder::Format(Sql::kUnitInsert, {u"g"})));
     EXPECT_FALSE(loader->FillControl(Sql::kUnitList, u""));
     EXPECT_EQ(loader->CountRows(Sql::kUnitList), 0);
+    const std::string missing = "database \\Program Files\\Cartavel\\Orvanemart.cdb: unable to open database file";
+    EXPECT_EQ(Failures(screen), (std::vector<std::string>{missing, missing, missing}));
     EXPECT_FALSE(std::filesystem::exists(FirstInstallation::DatabasePath(root)));
 }
 
@@ -198,6 +231,7 @@ TEST_F(DataLoader, NumberTextsAreThoseOfTheFormats) {
 }
 
 TEST_F(DataLoader, AnUnopenedLoaderFailsEveryStatement) {
+    StepDriver screen;
     CDataLoader loader(&owner, kListId);  // no Open: no recordset object
     EXPECT_FALSE(loader.FillControl(Sql::kUnitList, u""));
     EXPECT_EQ(loader.CountRows(Sql::kUnitList), 0);
@@ -205,6 +239,8 @@ TEST_F(DataLoader, AnUnopenedLoaderFailsEveryStatement) {
     EXPECT_FALSE(loader.ExecuteUpdate(CStatementBuilder::Format(Sql::kUnitRename, {u"kg", u"g"})));
     EXPECT_TRUE(loader.FetchFirstRow(Sql::kLastSeqNo).IsEmpty());
     EXPECT_EQ(Rows("select count(*) from Unit_tbl"), "0\n");
+    EXPECT_EQ(Failures(screen).size(), 5u);
+    EXPECT_EQ(Failures(screen).back(), "the recordset component is not available");
 }
 
 TEST_F(DataLoader, AListFillAddsToWhatIsThere) {

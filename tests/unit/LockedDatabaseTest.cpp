@@ -66,11 +66,14 @@ TEST_F(LockedDatabase, EveryQueryFailsAfterOneWait) {
     EXPECT_EQ(owner.list.GetItemCount(), 0);
     EXPECT_TRUE(loader->FetchFirstRow(Sql::kLastSeqNo).IsEmpty());
     EXPECT_TRUE(loader->LastFailed());
+    const std::string locked = "statement failed: database is locked";
+    EXPECT_EQ(driver.Transcript(), (std::vector<std::string>{locked, locked, locked}));
     Unlock();
     EXPECT_EQ(loader->FetchFirstRow(Sql::kLastSeqNo), CString(u"4\x1F"));
     EXPECT_FALSE(loader->LastFailed());
     EXPECT_EQ(loader->CountRows(u"select * from Unit_tbl WHERE UnitName='kg'"), 0);
     EXPECT_FALSE(loader->LastFailed());
+    EXPECT_EQ(driver.Transcript().size(), 3u);  // a statement that runs leaves no line
 }
 
 TEST_F(LockedDatabase, BasicInformationNeitherSavesNorDeletesUnseen) {

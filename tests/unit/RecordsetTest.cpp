@@ -43,6 +43,14 @@ protected:
         VariantClear(&name);
         VariantClear(&value);
     }
+    // Why the last call failed, as the component says it.
+    std::string Reason() {
+        BSTR text = nullptr;
+        EXPECT_EQ(rs->get_LastError(&text), S_OK);
+        std::string reason = CString(std::u16string_view(text, SysStringLen(text))).ToUtf8();
+        SysFreeString(text);
+        return reason;
+    }
     IRecordset* rs = nullptr;
 };
 
@@ -84,8 +92,15 @@ TEST_F(Recordset, FieldsByPositionAndNameWithTheirTypes) {
     computed->Release();
     IField* missing = nullptr;
     EXPECT_LT(fields->get_Item(MakeI4Variant(3), &missing), 0);
+    EXPECT_EQ(Reason(), "the statement has no field 3");
     VARIANT unknown = MakeTextVariant(u"Nothing");
     EXPECT_LT(fields->get_Item(unknown, &missing), 0);
+    EXPECT_EQ(Reason(), "the statement has no field Nothing");
+    VARIANT real;
+    VariantInit(&real);
+    real.vt = VT_R8;
+    EXPECT_EQ(fields->get_Item(real, &missing), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(Reason(), "a field is asked for by its position or its name");
     VariantClear(&unknown);
     fields->Release();
     rs->Close();
@@ -116,6 +131,7 @@ TEST_F(Recordset, AWriteTheDatabaseRefusesFailsWhenTheRowIsLeft) {
     ASSERT_EQ(Open(u"SELECT ShpQty FROM  ShoppingList_tbl WHERE SeqNo=1"), S_OK);
     Put(u"ShpQty", MakeTextVariant(u"many"));
     EXPECT_LT(rs->MoveNext(), 0);
+    EXPECT_EQ(Reason().rfind("CHECK constraint failed", 0), 0u) << Reason();
     rs->Close();
     EXPECT_EQ(Rows("select ShpQty from ShoppingList_tbl"), "2\n");
 }
@@ -128,6 +144,7 @@ TEST_F(Recordset, RowsOfAJoinAreReadOnly) {
     IField* field = Field(name);
     VARIANT value = MakeTextVariant(u"x");
     EXPECT_LT(field->put_Value(value), 0);
+    EXPECT_EQ(Reason(), "this field cannot be written");
     VariantClear(&value);
     VariantClear(&name);
     field->Release();
@@ -136,9 +153,61 @@ TEST_F(Recordset, RowsOfAJoinAreReadOnly) {
 
 TEST_F(Recordset, OneStatementPerOpen) {
     EXPECT_LT(Open(u"select 1; select 2"), 0);
+    EXPECT_EQ(Reason(), "the text holds more than one statement");
     EXPECT_EQ(Open(u"select 1;"), S_OK);
+    EXPECT_EQ(Reason(), "");  // a new statement starts without a reason
     rs->Close();
     EXPECT_LT(Open(u""), 0);
+    EXPECT_EQ(Reason(), "the statement is empty");
+}
+
+// A refusal, a statement SQLite cannot read and a file that is not there
+// fail alike; their reasons tell them apart.
+TEST_F(Recordset, EachFailureKeepsItsReason) {
+    EXPECT_LT(Open(u"selec * from Unit_tbl"), 0);
+    EXPECT_EQ(Reason(), "near \"selec\": syntax error");
+    EXPECT_LT(Open(u"select * from Missing_tbl"), 0);
+    EXPECT_EQ(Reason(), "no such table: Missing_tbl");
+    EXPECT_LT(Open(u"select * from Unit_tbl; select 1"), 0);
+    EXPECT_EQ(Reason(), "the text holds more than one statement");
+    VARIANT source = MakeTextVariant(u"select * from Unit_tbl");
+    VARIANT elsewhere = MakeTextVariant(u"\\Program Files\\Cartavel\\없는.cdb");
+    EXPECT_LT(rs->Open(source, elsewhere, 2, 2, 1), 0);
+    EXPECT_EQ(Reason(), "database \\Program Files\\Cartavel\\없는.cdb: unable to open database file");
+    EXPECT_LT(rs->Open(source, MakeI4Variant(1), 2, 2, 1), 0);
+    EXPECT_EQ(Reason(), "source and connection must be texts");
+    VariantClear(&source);
+    VariantClear(&elsewhere);
+    BSTR* nowhere = nullptr;
+    EXPECT_EQ(rs->get_LastError(nowhere), E_POINTER);
+}
+
+// A field a caller still holds from a wider statement fails, rather than
+// reading past the columns of the one that runs now.
+TEST_F(Recordset, AFieldHeldFromAWiderStatementFailsSafely) {
+    PlanItem(1, "사과");
+    ASSERT_EQ(Open(u"select SeqNo, ProdName from ShoppingList_tbl"), S_OK);
+    IField* second = Field(MakeI4Variant(1));
+    rs->Close();
+    ASSERT_EQ(Open(u"select ProdName from ShoppingList_tbl"), S_OK);
+    VARIANT value;
+    EXPECT_LT(second->get_Value(&value), 0);
+    EXPECT_EQ(Reason(), "the statement has no column 1");
+    long type = 0;
+    EXPECT_LT(second->get_Type(&type), 0);
+    BSTR name = nullptr;
+    EXPECT_LT(second->get_Name(&name), 0);
+    EXPECT_EQ(name, nullptr);
+    VARIANT text = MakeTextVariant(u"x");
+    EXPECT_LT(second->put_Value(text), 0);
+    VariantClear(&text);
+    second->Release();
+    IField* first = Field(MakeI4Variant(0));
+    ASSERT_EQ(first->get_Name(&name), S_OK);
+    EXPECT_EQ(std::u16string(name), u"ProdName");
+    SysFreeString(name);
+    first->Release();
+    rs->Close();
 }
 
 // Read straight from the statement and read after a write has taken the rows
@@ -203,11 +272,14 @@ TEST_F(Recordset, AtTheEndThereIsNoValueToReadOrWrite) {
     IField* field = Field(MakeI4Variant(0));
     VARIANT value;
     EXPECT_LT(field->get_Value(&value), 0);
+    EXPECT_EQ(Reason(), "no row to read");
     VARIANT text = MakeTextVariant(u"g");
     EXPECT_LT(field->put_Value(text), 0);
+    EXPECT_EQ(Reason(), "no row to write");
     VariantClear(&text);
     field->Release();
     EXPECT_LT(rs->MoveNext(), 0);
+    EXPECT_EQ(Reason(), "no row to leave");
     rs->Close();
     rs->get_EOF(&eof);
     EXPECT_TRUE(eof);  // a closed recordset stands at the end
@@ -230,6 +302,7 @@ TEST_F(Recordset, AColumnNumberInOrderByKeepsItsMeaning) {
         if (order.size() == 1) {
             VARIANT text = MakeTextVariant(u"x");
             EXPECT_LT(field->put_Value(text), 0);
+            EXPECT_EQ(Reason(), "this field cannot be written");
             VariantClear(&text);
         }
         field->Release();
@@ -250,6 +323,7 @@ TEST_F(Recordset, DistinctRowsAreReadOnly) {
     IField* field = Field(MakeI4Variant(0));
     VARIANT text = MakeTextVariant(u"kg");
     EXPECT_LT(field->put_Value(text), 0);
+    EXPECT_EQ(Reason(), "this field cannot be written");
     VariantClear(&text);
     field->Release();
     rs->MoveNext();
@@ -285,9 +359,12 @@ TEST_F(Recordset, TheTextMayEndWithBlanksSemicolonsAndComments) {
     EXPECT_EQ(Open(u"select * from Unit_tbl; /* one */ ; "), S_OK);
     rs->Close();
     Sql("insert into Unit_tbl values ('g')");
-    EXPECT_LT(Open(u"delete from Unit_tbl; delete from Category_tbl"), 0);
-    EXPECT_LT(Open(u"delete from Unit_tbl; garbage"), 0);
-    EXPECT_LT(Open(u"delete from Unit_tbl; -- \n select 1"), 0);
+    for (const char16_t* twoStatements :
+         {u"delete from Unit_tbl; delete from Category_tbl", u"delete from Unit_tbl; garbage",
+          u"delete from Unit_tbl; -- \n select 1"}) {
+        EXPECT_LT(Open(twoStatements), 0);
+        EXPECT_EQ(Reason(), "the text holds more than one statement");
+    }
     EXPECT_EQ(Rows("select count(*) from Unit_tbl"), "1\n");
 }
 

@@ -3,20 +3,17 @@
 // bitmap button to the control and loaded its bitmaps; it then takes the
 // size of its normal image.
 
-#include "platform/qt/QtControlPeer.h"
+#include "platform/framework/CButton.h"
+#include "platform/qt/BitmapButtonWidget.h"
+#include "platform/qt/ControlPeerOf.h"
 
-class BitmapButtonWidget;
-
-class BitmapButtonPeer : public QtControlPeer {
+class BitmapButtonPeer : public ControlPeerOf<CButton, BitmapButtonWidget> {
 public:
-    BitmapButtonPeer(DialogPage& page, CWnd& control);
+    BitmapButtonPeer(DialogPage& page, CButton& control);
 
 protected:
     void ShowState() override;
     void Show(ControlChange change, int row, int column) override;
     // Enter presses the button, as Space does.
     bool FilterInput(QWidget* target, QEvent* event) override;
-
-private:
-    BitmapButtonWidget* m_pButton;
 };

@@ -1,27 +1,25 @@
 #include "platform/qt/CheckBoxPeer.h"
 
-#include <QCheckBox>
 #include <QSignalBlocker>
 
-#include "platform/framework/CButton.h"
 #include "platform/framework/CDialog.h"
 #include "platform/framework/DialogInput.h"
 #include "platform/qt/DialogPage.h"
 #include "platform/qt/QtText.h"
 
-CheckBoxPeer::CheckBoxPeer(DialogPage& page, CWnd& control)
-    : QtControlPeer(page, control), m_pCheckBox(new QCheckBox(&page)) {
-    connect(m_pCheckBox, &QCheckBox::clicked, this, [this] {
+CheckBoxPeer::CheckBoxPeer(DialogPage& page, CButton& control)
+    : ControlPeerOf(page, control, new QCheckBox(&page)) {
+    connect(Widget(), &QCheckBox::clicked, this, [this] {
         Deliver([this] { DialogInput::ClickButton(Dialog(), Id()); });
         // Qt has flipped the box already; the framework's state is the one.
-        QSignalBlocker blocker(m_pCheckBox);
+        QSignalBlocker blocker(Widget());
         ShowCheck();
     });
-    SetWidget(m_pCheckBox);
+    TakeWidget();
 }
 
 void CheckBoxPeer::ShowState() {
-    m_pCheckBox->setText(QtText::ToQString(Control().WindowText()));
+    Widget()->setText(QtText::ToQString(Control().WindowText()));
     ShowCheck();
 }
 
@@ -30,6 +28,5 @@ void CheckBoxPeer::Show(ControlChange change, int, int) {
 }
 
 void CheckBoxPeer::ShowCheck() {
-    auto* button = dynamic_cast<CButton*>(&Control());
-    m_pCheckBox->setChecked(button && button->GetCheck() == BST_CHECKED);
+    Widget()->setChecked(Control().GetCheck() == BST_CHECKED);
 }

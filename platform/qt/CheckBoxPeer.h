@@ -2,13 +2,14 @@
 // A check box. The framework decides the check state (an automatic check box
 // flips itself when tapped); the widget only shows it.
 
-#include "platform/qt/QtControlPeer.h"
+#include <QCheckBox>
 
-class QCheckBox;
+#include "platform/framework/CButton.h"
+#include "platform/qt/ControlPeerOf.h"
 
-class CheckBoxPeer : public QtControlPeer {
+class CheckBoxPeer : public ControlPeerOf<CButton, QCheckBox> {
 public:
-    CheckBoxPeer(DialogPage& page, CWnd& control);
+    CheckBoxPeer(DialogPage& page, CButton& control);
 
 protected:
     void ShowState() override;
@@ -16,6 +17,4 @@ protected:
 
 private:
     void ShowCheck();
-
-    QCheckBox* m_pCheckBox;
 };

@@ -2,15 +2,13 @@
 // A drop-down combo box: an edit field over the framework's entries, in the
 // framework's order (the sorted style sorts there).
 
-#include "platform/qt/QtControlPeer.h"
+#include "platform/framework/CComboBox.h"
+#include "platform/qt/ControlPeerOf.h"
+#include "platform/qt/DeviceComboBox.h"
 
-class DeviceComboBox;
-
-class ComboBoxPeer : public QtControlPeer {
+class ComboBoxPeer : public ControlPeerOf<CComboBox, DeviceComboBox> {
 public:
-    ComboBoxPeer(DialogPage& page, CWnd& control);
-
-    QWidget* FocusWidget() const override;
+    ComboBoxPeer(DialogPage& page, CComboBox& control);
 
 protected:
     void ShowState() override;
@@ -21,6 +19,4 @@ private:
     void Picked(int index);
     void ShowEntries();
     void ShowField();
-
-    DeviceComboBox* m_pCombo;
 };

@@ -15,6 +15,17 @@
 #include "platform/qt/StaticTextPeer.h"
 #include "platform/qt/TabControlPeer.h"
 
+namespace {
+
+// The peer of a control, given the control as the class the dialog made it
+// with for its kind.
+template <typename TPeer>
+QtControlPeer* MakePeer(DialogPage& page, CWnd& control) {
+    return new TPeer(page, TPeer::AsControl(control));
+}
+
+} // namespace
+
 DialogPage::DialogPage(QtWindowSystem& owner, CDialog& dialog, QWidget* parent)
     : QWidget(parent), m_owner(owner), m_dialog(dialog) {
     setObjectName(QStringLiteral("dialog-%1").arg(dialog.TemplateId()));
@@ -41,18 +52,18 @@ DialogPage::~DialogPage() {
 void DialogPage::AddPeer(CWnd& control) {
     QtControlPeer* peer = nullptr;
     switch (control.Kind()) {
-    case ControlKind::Edit: peer = new EditPeer(*this, control); break;
+    case ControlKind::Edit: peer = MakePeer<EditPeer>(*this, control); break;
     case ControlKind::Button:
-        if (control.HasStyle(ControlStyle::OwnerDraw)) peer = new BitmapButtonPeer(*this, control);
-        else peer = new PushButtonPeer(*this, control);
+        if (control.HasStyle(ControlStyle::OwnerDraw)) peer = MakePeer<BitmapButtonPeer>(*this, control);
+        else peer = MakePeer<PushButtonPeer>(*this, control);
         break;
-    case ControlKind::CheckBox: peer = new CheckBoxPeer(*this, control); break;
-    case ControlKind::Static: peer = new StaticTextPeer(*this, control); break;
-    case ControlKind::Picture: peer = new PicturePeer(*this, control); break;
-    case ControlKind::ComboBox: peer = new ComboBoxPeer(*this, control); break;
-    case ControlKind::ListView: peer = new ListViewPeer(*this, control); break;
-    case ControlKind::Tab: peer = new TabControlPeer(*this, control); break;
-    case ControlKind::MonthCal: peer = new MonthCalendarPeer(*this, control); break;
+    case ControlKind::CheckBox: peer = MakePeer<CheckBoxPeer>(*this, control); break;
+    case ControlKind::Static: peer = MakePeer<StaticTextPeer>(*this, control); break;
+    case ControlKind::Picture: peer = MakePeer<PicturePeer>(*this, control); break;
+    case ControlKind::ComboBox: peer = MakePeer<ComboBoxPeer>(*this, control); break;
+    case ControlKind::ListView: peer = MakePeer<ListViewPeer>(*this, control); break;
+    case ControlKind::Tab: peer = MakePeer<TabControlPeer>(*this, control); break;
+    case ControlKind::MonthCal: peer = MakePeer<MonthCalendarPeer>(*this, control); break;
     }
     control.SetPeer(peer);
     peer->ShowAll();

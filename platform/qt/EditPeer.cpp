@@ -1,27 +1,27 @@
 #include "platform/qt/EditPeer.h"
 
 #include <QEvent>
-#include <QLineEdit>
 
 #include "platform/framework/CDialog.h"
 #include "platform/framework/DialogInput.h"
 #include "platform/qt/DialogPage.h"
 #include "platform/qt/QtText.h"
 
-EditPeer::EditPeer(DialogPage& page, CWnd& control) : QtControlPeer(page, control), m_pEdit(new QLineEdit(&page)) {
-    m_pEdit->setFrame(control.HasStyle(ControlStyle::Border));
-    m_pEdit->setReadOnly(control.HasStyle(ControlStyle::ReadOnly));
+EditPeer::EditPeer(DialogPage& page, CEdit& control) : ControlPeerOf(page, control, new QLineEdit(&page)) {
+    QLineEdit* edit = Widget();
+    edit->setFrame(control.HasStyle(ControlStyle::Border));
+    edit->setReadOnly(control.HasStyle(ControlStyle::ReadOnly));
     Qt::Alignment horizontal = control.HasStyle(ControlStyle::Right)    ? Qt::AlignRight
                                : control.HasStyle(ControlStyle::Center) ? Qt::AlignHCenter
                                                                         : Qt::AlignLeft;
-    m_pEdit->setAlignment(horizontal | Qt::AlignVCenter);
+    edit->setAlignment(horizontal | Qt::AlignVCenter);
     // Digits stand on the baseline with nothing below it, where Korean fills
     // the line: centred like Korean they look low. The number fields, the
     // right-aligned ones, lift them by a pixel.
-    m_pEdit->setTextMargins(0, 0, 0, horizontal == Qt::AlignRight ? 2 : 0);
+    edit->setTextMargins(0, 0, 0, horizontal == Qt::AlignRight ? 2 : 0);
     // textEdited comes only from the person's typing, never from setText.
-    connect(m_pEdit, &QLineEdit::textEdited, this, [this](const QString& text) { Typed(text); });
-    SetWidget(m_pEdit);
+    connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { Typed(text); });
+    TakeWidget();
 }
 
 void EditPeer::ShowState() {
@@ -48,8 +48,8 @@ void EditPeer::Typed(const QString& text) {
 
 void EditPeer::ShowText() {
     QString text = QtText::ToQString(Control().WindowText());
-    if (m_pEdit->text() == text) return;
-    m_pEdit->setText(text);
+    if (Widget()->text() == text) return;
+    Widget()->setText(text);
     // A text the program sets shows from its start, as on the device.
-    m_pEdit->setCursorPosition(0);
+    Widget()->setCursorPosition(0);
 }

@@ -2,13 +2,14 @@
 // An edit field. The multi-line style shows as one line, as the device's
 // small fields do.
 
-#include "platform/qt/QtControlPeer.h"
+#include <QLineEdit>
 
-class QLineEdit;
+#include "platform/framework/CEdit.h"
+#include "platform/qt/ControlPeerOf.h"
 
-class EditPeer : public QtControlPeer {
+class EditPeer : public ControlPeerOf<CEdit, QLineEdit> {
 public:
-    EditPeer(DialogPage& page, CWnd& control);
+    EditPeer(DialogPage& page, CEdit& control);
 
 protected:
     void ShowState() override;
@@ -18,6 +19,4 @@ protected:
 private:
     void Typed(const QString& text);
     void ShowText();
-
-    QLineEdit* m_pEdit;
 };

@@ -6,17 +6,18 @@
 #include "platform/qt/DeviceMetrics.h"
 #include "platform/qt/QtText.h"
 
-ListViewModel::ListViewModel(QObject* parent) : QAbstractTableModel(parent) {}
+ListViewModel::ListViewModel(const CListCtrl& list, QObject* parent)
+    : QAbstractTableModel(parent), m_pList(&list), m_nRows(list.GetItemCount()), m_nColumns(list.GetColumnCount()) {}
 
-void ListViewModel::SetList(const CListCtrl* list) {
-    m_pList = list;
+void ListViewModel::SetList(const CListCtrl& list) {
+    m_pList = &list;
     Reload();
 }
 
 void ListViewModel::Reload() {
     beginResetModel();
-    m_nRows = m_pList ? m_pList->GetItemCount() : 0;
-    m_nColumns = m_pList ? m_pList->GetColumnCount() : 0;
+    m_nRows = m_pList->GetItemCount();
+    m_nColumns = m_pList->GetColumnCount();
     endResetModel();
 }
 
@@ -35,7 +36,7 @@ int ListViewModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ListViewModel::data(const QModelIndex& index, int role) const {
-    if (!m_pList || !index.isValid()) return QVariant();
+    if (!index.isValid()) return QVariant();
     if (role == Qt::DisplayRole) return QtText::ToQString(m_pList->GetItemText(index.row(), index.column()));
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ColumnAlignment(index.column()) | Qt::AlignVCenter);
     if (role == Qt::SizeHintRole) return QSize(0, DeviceMetrics::kListRowHeight);
@@ -43,7 +44,7 @@ QVariant ListViewModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (!m_pList || orientation != Qt::Horizontal || section < 0 || section >= m_pList->GetColumnCount()) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_pList->GetColumnCount()) {
         return QVariant();
     }
     if (role == Qt::DisplayRole) return QtText::ToQString(m_pList->Column(section).title);

@@ -9,9 +9,10 @@ class CListCtrl;
 
 class ListViewModel : public QAbstractTableModel {
 public:
-    explicit ListViewModel(QObject* parent);
+    ListViewModel(const CListCtrl& list, QObject* parent);
 
-    void SetList(const CListCtrl* list);
+    // Reads another list: a member of the dialog now stands for the control.
+    void SetList(const CListCtrl& list);
     // Takes the list's current rows and columns.
     void Reload();
     void CellChanged(int row, int column);
@@ -24,7 +25,7 @@ public:
 private:
     Qt::Alignment ColumnAlignment(int column) const;
 
-    const CListCtrl* m_pList = nullptr;
+    const CListCtrl* m_pList;
     int m_nRows = 0;
     int m_nColumns = 0;
 };

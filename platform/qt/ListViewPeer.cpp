@@ -4,38 +4,35 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
-#include <QTreeView>
 #include <algorithm>
 
 #include "platform/framework/CDialog.h"
-#include "platform/framework/CListCtrl.h"
 #include "platform/framework/DialogInput.h"
-#include "platform/qt/DeviceListView.h"
 #include "platform/qt/DialogPage.h"
 #include "platform/qt/ListViewModel.h"
 #include "platform/qt/QtWindowSystem.h"
 
-ListViewPeer::ListViewPeer(DialogPage& page, CWnd& control)
-    : QtControlPeer(page, control), m_pView(new DeviceListView(&page)), m_pModel(new ListViewModel(this)) {
-    m_pView->setRootIsDecorated(false);
-    m_pView->setItemsExpandable(false);
-    m_pView->setUniformRowHeights(true);
-    m_pView->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pView->setTextElideMode(Qt::ElideNone);
-    m_pView->setFrameShape(control.HasStyle(ControlStyle::Border) ? QFrame::Box : QFrame::NoFrame);
-    QHeaderView* header = m_pView->header();
+ListViewPeer::ListViewPeer(DialogPage& page, CListCtrl& control)
+    : ControlPeerOf(page, control, new DeviceListView(&page)), m_pModel(new ListViewModel(control, this)) {
+    DeviceListView* view = Widget();
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setTextElideMode(Qt::ElideNone);
+    view->setFrameShape(control.HasStyle(ControlStyle::Border) ? QFrame::Box : QFrame::NoFrame);
+    QHeaderView* header = view->header();
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
     header->setMinimumSectionSize(0);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_pView->setModel(m_pModel);
-    m_pModel->SetList(dynamic_cast<CListCtrl*>(&control));
-    SetWidget(m_pView);
+    view->setModel(m_pModel);
+    TakeWidget();
 }
 
 void ListViewPeer::ShowState() {
-    m_pModel->SetList(dynamic_cast<CListCtrl*>(&Control()));
+    m_pModel->SetList(Control());
     m_bStale = false;
     ShowColumns();
     ShowStyle();
@@ -83,11 +80,10 @@ void ListViewPeer::Flush() {
 }
 
 void ListViewPeer::ShowColumns() {
-    auto* list = dynamic_cast<CListCtrl*>(&Control());
-    if (!list) return;
-    QHeaderView* header = m_pView->header();
-    for (int column = 0; column < list->GetColumnCount() && column < header->count(); ++column) {
-        int width = list->Column(column).width;
+    const CListCtrl& list = Control();
+    QHeaderView* header = Widget()->header();
+    for (int column = 0; column < list.GetColumnCount() && column < header->count(); ++column) {
+        int width = list.Column(column).width;
         // A hidden section has no handle: it cannot be dragged open.
         header->setSectionHidden(column, width == 0);
         if (width > 0) header->resizeSection(column, width);
@@ -96,9 +92,8 @@ void ListViewPeer::ShowColumns() {
 }
 
 void ListViewPeer::ShowSelection() {
-    auto* list = dynamic_cast<CListCtrl*>(&Control());
-    int row = list ? list->GetSelectionMark() : -1;
-    QItemSelectionModel* selection = m_pView->selectionModel();
+    int row = Control().GetSelectionMark();
+    QItemSelectionModel* selection = Widget()->selectionModel();
     if (row < 0 || row >= m_pModel->rowCount()) {
         selection->clear();
         return;
@@ -108,16 +103,15 @@ void ListViewPeer::ShowSelection() {
 }
 
 void ListViewPeer::ShowStyle() {
-    auto* list = dynamic_cast<CListCtrl*>(&Control());
-    bool fullRow = list && (list->GetExtendedStyle() & LVS_EX_FULLROWSELECT);
-    m_pView->setSelectionBehavior(fullRow ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
-    m_pView->setAllColumnsShowFocus(fullRow);
+    bool fullRow = (Control().GetExtendedStyle() & LVS_EX_FULLROWSELECT) != 0;
+    Widget()->setSelectionBehavior(fullRow ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    Widget()->setAllColumnsShowFocus(fullRow);
 }
 
 bool ListViewPeer::FilterInput(QWidget* target, QEvent* event) {
     // The list's own selection and keyboard moves are not taken: the device
     // reports taps, and the selection shown is the one the framework keeps.
-    if (target == m_pView->viewport()) {
+    if (target == Widget()->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             m_bPressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -129,7 +123,7 @@ bool ListViewPeer::FilterInput(QWidget* target, QEvent* event) {
             if (!m_bPressed) return true;
             m_bPressed = false;
             Flush();
-            QModelIndex index = m_pView->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            QModelIndex index = Widget()->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
             int row = index.isValid() ? index.row() : -1;
             Deliver([this, row] { DialogInput::TapRow(Dialog(), Id(), row); });
             return true;
@@ -161,10 +155,10 @@ void ListViewPeer::MoveHighlight(int key) {
     Flush();
     int rows = m_pModel->rowCount();
     if (rows == 0) return;
-    QModelIndex current = m_pView->currentIndex();
+    QModelIndex current = Widget()->currentIndex();
     int row = current.isValid() ? current.row() : -1;
-    int rowHeight = std::max(1, m_pView->sizeHintForRow(0));
-    int page = std::max(1, m_pView->viewport()->height() / rowHeight - 1);
+    int rowHeight = std::max(1, Widget()->sizeHintForRow(0));
+    int page = std::max(1, Widget()->viewport()->height() / rowHeight - 1);
     switch (key) {
     case Qt::Key_Up: row = row < 0 ? 0 : row - 1; break;
     case Qt::Key_Down: row = row + 1; break;
@@ -175,16 +169,16 @@ void ListViewPeer::MoveHighlight(int key) {
     default: return;
     }
     QModelIndex target = m_pModel->index(std::clamp(row, 0, rows - 1), 0);
-    m_pView->selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
-    m_pView->scrollTo(target);
+    Widget()->selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
+    Widget()->scrollTo(target);
     // The frame leaves the row it was on too; Qt repaints only the cell.
-    m_pView->viewport()->update();
+    Widget()->viewport()->update();
 
 }
 
 void ListViewPeer::TapHighlighted() {
     Flush();
-    QModelIndex current = m_pView->currentIndex();
+    QModelIndex current = Widget()->currentIndex();
     if (!current.isValid()) return;
     int row = current.row();
     Deliver([this, row] { DialogInput::TapRow(Dialog(), Id(), row); });

@@ -6,15 +6,16 @@
 // rows; the selection shown is the framework's. The keys walk the rows with a
 // highlight and tap the highlighted one.
 
-#include "platform/qt/QtControlPeer.h"
+#include "platform/framework/CListCtrl.h"
+#include "platform/qt/ControlPeerOf.h"
+#include "platform/qt/DeviceListView.h"
 
 class ListViewModel;
 class QKeyEvent;
-class QTreeView;
 
-class ListViewPeer : public QtControlPeer {
+class ListViewPeer : public ControlPeerOf<CListCtrl, DeviceListView> {
 public:
-    ListViewPeer(DialogPage& page, CWnd& control);
+    ListViewPeer(DialogPage& page, CListCtrl& control);
 
     void Flush() override;
 
@@ -32,7 +33,6 @@ private:
     void MoveHighlight(int key);
     void TapHighlighted();
 
-    QTreeView* m_pView;
     ListViewModel* m_pModel;
     bool m_bStale = false;       // rows or columns changed since the last reload
     bool m_bFlushQueued = false;

@@ -1,22 +1,19 @@
 #include "platform/qt/MonthCalendarPeer.h"
 
 #include "platform/framework/CDialog.h"
-#include "platform/framework/CMonthCalCtrl.h"
 #include "platform/framework/DialogInput.h"
 #include "platform/qt/DialogPage.h"
-#include "platform/qt/MonthCalendarWidget.h"
 
-MonthCalendarPeer::MonthCalendarPeer(DialogPage& page, CWnd& control)
-    : QtControlPeer(page, control), m_pCalendar(new MonthCalendarWidget(&page)) {
-    m_pCalendar->OnPicked([this](const QDate& date) { Picked(date); });
-    SetWidget(m_pCalendar);
+MonthCalendarPeer::MonthCalendarPeer(DialogPage& page, CMonthCalCtrl& control)
+    : ControlPeerOf(page, control, new MonthCalendarWidget(&page)) {
+    Widget()->OnPicked([this](const QDate& date) { Picked(date); });
+    TakeWidget();
 }
 
 void MonthCalendarPeer::ShowState() {
-    auto* calendar = dynamic_cast<CMonthCalCtrl*>(&Control());
     SYSTEMTIME day;
-    if (!calendar || !calendar->GetCurSel(&day)) return;
-    m_pCalendar->SetSelectedDate(QDate(day.wYear, day.wMonth, day.wDay));
+    if (!Control().GetCurSel(&day)) return;
+    Widget()->SetSelectedDate(QDate(day.wYear, day.wMonth, day.wDay));
 }
 
 void MonthCalendarPeer::Show(ControlChange change, int, int) {

@@ -2,14 +2,15 @@
 // A month calendar. A day the person taps is picked through the framework;
 // the selection shown is the framework's.
 
-#include "platform/qt/QtControlPeer.h"
+#include "platform/framework/CMonthCalCtrl.h"
+#include "platform/qt/ControlPeerOf.h"
+#include "platform/qt/MonthCalendarWidget.h"
 
-class MonthCalendarWidget;
 class QDate;
 
-class MonthCalendarPeer : public QtControlPeer {
+class MonthCalendarPeer : public ControlPeerOf<CMonthCalCtrl, MonthCalendarWidget> {
 public:
-    MonthCalendarPeer(DialogPage& page, CWnd& control);
+    MonthCalendarPeer(DialogPage& page, CMonthCalCtrl& control);
 
 protected:
     void ShowState() override;
@@ -17,6 +18,4 @@ protected:
 
 private:
     void Picked(const QDate& date);
-
-    MonthCalendarWidget* m_pCalendar;
 };

@@ -2,18 +2,16 @@
 // A static picture: its bitmap at the bitmap's own size, whatever the
 // template's rectangle says.
 
-#include "platform/qt/QtControlPeer.h"
+#include <QLabel>
 
-class QLabel;
+#include "platform/framework/CStatic.h"
+#include "platform/qt/ControlPeerOf.h"
 
-class PicturePeer : public QtControlPeer {
+class PicturePeer : public ControlPeerOf<CStatic, QLabel> {
 public:
-    PicturePeer(DialogPage& page, CWnd& control);
+    PicturePeer(DialogPage& page, CStatic& control);
 
 protected:
     void ShowState() override;
     void Show(ControlChange change, int row, int column) override;
-
-private:
-    QLabel* m_pLabel;
 };

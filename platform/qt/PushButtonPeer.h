@@ -1,19 +1,17 @@
 #pragma once
 // A push button with its caption; Space or Enter presses it.
 
-#include "platform/qt/QtControlPeer.h"
+#include <QPushButton>
 
-class QPushButton;
+#include "platform/framework/CButton.h"
+#include "platform/qt/ControlPeerOf.h"
 
-class PushButtonPeer : public QtControlPeer {
+class PushButtonPeer : public ControlPeerOf<CButton, QPushButton> {
 public:
-    PushButtonPeer(DialogPage& page, CWnd& control);
+    PushButtonPeer(DialogPage& page, CButton& control);
 
 protected:
     void ShowState() override;
     void Show(ControlChange change, int row, int column) override;
     bool FilterInput(QWidget* target, QEvent* event) override;
-
-private:
-    QPushButton* m_pButton;
 };

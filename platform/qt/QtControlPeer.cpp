@@ -15,16 +15,16 @@
 #include "platform/qt/DialogPage.h"
 #include "platform/qt/QtWindowSystem.h"
 
-QtControlPeer::QtControlPeer(DialogPage& page, CWnd& control) : QObject(&page), m_page(page), m_pControl(&control) {}
+QtControlPeer::QtControlPeer(DialogPage& page) : QObject(&page), m_page(page) {}
 
-void QtControlPeer::SetWidget(QWidget* widget) {
-    m_pWidget = widget;
-    widget->setObjectName(QStringLiteral("control-%1").arg(m_pControl->GetDlgCtrlID()));
-    widget->setGeometry(DeviceMetrics::Rect(*m_pControl->Template()));
+void QtControlPeer::TakeWidget() {
+    QWidget* widget = Widget();
+    widget->setObjectName(QStringLiteral("control-%1").arg(Id()));
+    widget->setGeometry(DeviceMetrics::Rect(*Control().Template()));
     // Every control that takes the focus takes it when tapped and is reached
     // by Tab: without a stylus the keyboard is the only way to a push button
     // or a check box, which the templates leave out of their tab stops.
-    Qt::FocusPolicy policy = m_pControl->TakesFocus() ? Qt::StrongFocus : Qt::NoFocus;
+    Qt::FocusPolicy policy = Control().TakesFocus() ? Qt::StrongFocus : Qt::NoFocus;
     widget->setFocusPolicy(policy);
     widget->installEventFilter(this);
     for (QWidget* part : widget->findChildren<QWidget*>()) {
@@ -34,28 +34,22 @@ void QtControlPeer::SetWidget(QWidget* widget) {
 }
 
 void QtControlPeer::StopWatching() {
-    if (!m_pWidget) return;
-    m_pWidget->removeEventFilter(this);
-    for (QWidget* part : m_pWidget->findChildren<QWidget*>()) part->removeEventFilter(this);
+    Widget()->removeEventFilter(this);
+    for (QWidget* part : Widget()->findChildren<QWidget*>()) part->removeEventFilter(this);
 }
 
 void QtControlPeer::OnControlChanged(ControlChange change, int row, int column) {
     m_page.Owner().ApplyChange([&] {
-        QSignalBlocker blocker(m_pWidget);
-        if (change == ControlChange::Visibility) m_pWidget->setVisible(m_pControl->IsWindowVisible());
+        QSignalBlocker blocker(Widget());
+        if (change == ControlChange::Visibility) Widget()->setVisible(Control().IsWindowVisible());
         else Show(change, row, column);
     });
 }
 
-void QtControlPeer::ControlReplaced(CWnd& control) {
-    m_pControl = &control;
-    ShowAll();
-}
-
 void QtControlPeer::ShowAll() {
     m_page.Owner().ApplyChange([&] {
-        QSignalBlocker blocker(m_pWidget);
-        m_pWidget->setVisible(m_pControl->IsWindowVisible());
+        QSignalBlocker blocker(Widget());
+        Widget()->setVisible(Control().IsWindowVisible());
         ShowState();
     });
 }
@@ -65,7 +59,7 @@ CDialog& QtControlPeer::Dialog() const {
 }
 
 int QtControlPeer::Id() const {
-    return m_pControl->GetDlgCtrlID();
+    return Control().GetDlgCtrlID();
 }
 
 bool QtControlPeer::IsEnterPress(QEvent* event) {
@@ -81,11 +75,11 @@ void QtControlPeer::Deliver(const std::function<void()>& action) {
 }
 
 bool QtControlPeer::TapTakesFocus() {
-    if (!m_pControl->TakesFocus()) return true;
+    if (!Control().TakesFocus()) return true;
     QtWindowSystem& owner = m_page.Owner();
     int before = owner.Interruptions();
     Deliver([this] { DialogInput::MoveFocus(Dialog(), Id()); });
-    return !Dialog().HasEnded() && owner.Interruptions() == before && m_pControl->IsWindowVisible();
+    return !Dialog().HasEnded() && owner.Interruptions() == before && Control().IsWindowVisible();
 }
 
 void QtControlPeer::FocusArrived(Qt::FocusReason reason) {

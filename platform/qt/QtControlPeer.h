@@ -2,7 +2,9 @@
 // The Qt side of one control: shows the framework control's state in a
 // widget and hands what the person does to the widget back to DialogInput.
 // Changes made by the program are shown with the widget's signals blocked, so
-// they never come back as notifications.
+// they never come back as notifications. The control and the widget are held,
+// with their own classes, by ControlPeerOf; this half is what every peer
+// shares, whatever it shows.
 
 #include <QObject>
 #include <functional>
@@ -15,15 +17,14 @@ class QWidget;
 
 class QtControlPeer : public QObject, public IControlPeer {
 public:
-    QtControlPeer(DialogPage& page, CWnd& control);
+    explicit QtControlPeer(DialogPage& page);
 
     void OnControlChanged(ControlChange change, int row, int column) final;
-    void ControlReplaced(CWnd& control) override;
 
-    CWnd& Control() const { return *m_pControl; }
-    QWidget* Widget() const { return m_pWidget; }
+    virtual CWnd& Control() const = 0;
+    virtual QWidget* Widget() const = 0;
     // The widget that holds the keyboard focus for the control.
-    virtual QWidget* FocusWidget() const { return m_pWidget; }
+    virtual QWidget* FocusWidget() const { return Widget(); }
     // Puts the control's whole state on the screen.
     void ShowAll();
     // Shows changes held back to be shown together (a list's rows).
@@ -37,7 +38,9 @@ public:
 protected:
     // Takes the widget: at the template's rectangle, with the focus rules of
     // the device, and with the person's input on it and its parts watched.
-    void SetWidget(QWidget* widget);
+    // A peer calls it last in its constructor, once the widget has all the
+    // parts it is given there, so that they are watched too.
+    void TakeWidget();
     virtual void ShowState() = 0;
     virtual void Show(ControlChange change, int row, int column) = 0;
     // The person's input on the widget or one of its parts, after the focus
@@ -63,7 +66,5 @@ private:
     void FocusArrived(Qt::FocusReason reason);
 
     DialogPage& m_page;
-    CWnd* m_pControl;
-    QWidget* m_pWidget = nullptr;
     int m_nDelivering = 0;
 };

@@ -2,18 +2,16 @@
 // A static text, left, centred or right, wrapped and from the top as the
 // device draws it.
 
-#include "platform/qt/QtControlPeer.h"
+#include <QLabel>
 
-class QLabel;
+#include "platform/framework/CStatic.h"
+#include "platform/qt/ControlPeerOf.h"
 
-class StaticTextPeer : public QtControlPeer {
+class StaticTextPeer : public ControlPeerOf<CStatic, QLabel> {
 public:
-    StaticTextPeer(DialogPage& page, CWnd& control);
+    StaticTextPeer(DialogPage& page, CStatic& control);
 
 protected:
     void ShowState() override;
     void Show(ControlChange change, int row, int column) override;
-
-private:
-    QLabel* m_pLabel;
 };

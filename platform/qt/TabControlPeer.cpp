@@ -3,22 +3,21 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabBar>
-#include <QTabWidget>
 
 #include "platform/framework/CDialog.h"
-#include "platform/framework/CTabCtrl.h"
 #include "platform/framework/DialogInput.h"
 #include "platform/qt/DialogPage.h"
 #include "platform/qt/QtText.h"
 
-TabControlPeer::TabControlPeer(DialogPage& page, CWnd& control)
-    : QtControlPeer(page, control), m_pTabs(new QTabWidget(&page)) {
+TabControlPeer::TabControlPeer(DialogPage& page, CTabCtrl& control)
+    : ControlPeerOf(page, control, new QTabWidget(&page)) {
     // Tabs that do not all fit are scrolled with arrows, as on the device;
     // a label is never shortened.
-    m_pTabs->setUsesScrollButtons(true);
-    m_pTabs->setElideMode(Qt::ElideNone);
-    m_pTabs->tabBar()->setExpanding(false);
-    SetWidget(m_pTabs);
+    QTabWidget* tabs = Widget();
+    tabs->setUsesScrollButtons(true);
+    tabs->setElideMode(Qt::ElideNone);
+    tabs->tabBar()->setExpanding(false);
+    TakeWidget();
 }
 
 void TabControlPeer::ShowState() {
@@ -31,34 +30,33 @@ void TabControlPeer::Show(ControlChange change, int, int) {
 }
 
 void TabControlPeer::ShowTabs() {
-    while (m_pTabs->count() > 0) {
-        QWidget* pane = m_pTabs->widget(0);
-        m_pTabs->removeTab(0);
+    QTabWidget* tabs = Widget();
+    while (tabs->count() > 0) {
+        QWidget* pane = tabs->widget(0);
+        tabs->removeTab(0);
         delete pane;
     }
-    auto* tabs = dynamic_cast<CTabCtrl*>(&Control());
-    for (int i = 0; tabs && i < tabs->GetItemCount(); ++i) {
+    for (int i = 0; i < Control().GetItemCount(); ++i) {
         // Empty panes: the pane's controls are the dialog's, above this one.
-        m_pTabs->addTab(new QWidget, QtText::ToQString(tabs->GetItemText(i)));
+        tabs->addTab(new QWidget, QtText::ToQString(Control().GetItemText(i)));
     }
     ShowSelection();
 }
 
 void TabControlPeer::ShowSelection() {
-    auto* tabs = dynamic_cast<CTabCtrl*>(&Control());
-    int selected = tabs ? tabs->GetCurSel() : -1;
-    if (selected >= 0 && selected < m_pTabs->count()) m_pTabs->setCurrentIndex(selected);
+    int selected = Control().GetCurSel();
+    if (selected >= 0 && selected < Widget()->count()) Widget()->setCurrentIndex(selected);
 }
 
 void TabControlPeer::Select(int tab) {
     Deliver([this, tab] { DialogInput::SelectTab(Dialog(), Id(), tab); });
-    m_pTabs->blockSignals(true);
+    Widget()->blockSignals(true);
     ShowSelection();
-    m_pTabs->blockSignals(false);
+    Widget()->blockSignals(false);
 }
 
 bool TabControlPeer::FilterInput(QWidget* target, QEvent* event) {
-    QTabBar* bar = m_pTabs->tabBar();
+    QTabBar* bar = Widget()->tabBar();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (target == bar && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -72,10 +70,9 @@ bool TabControlPeer::FilterInput(QWidget* target, QEvent* event) {
     case QEvent::KeyPress: {
         int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return false;
-        auto* tabs = dynamic_cast<CTabCtrl*>(&Control());
-        int current = tabs ? tabs->GetCurSel() : -1;
+        int current = Control().GetCurSel();
         if (key == Qt::Key_Left && current > 0) Select(current - 1);
-        if (key == Qt::Key_Right && current >= 0 && current + 1 < m_pTabs->count()) Select(current + 1);
+        if (key == Qt::Key_Right && current >= 0 && current + 1 < Widget()->count()) Select(current + 1);
         return true;
     }
     default:

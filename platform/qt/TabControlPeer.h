@@ -4,13 +4,14 @@
 // them. Only the person's tap on another tab (or the arrow keys) changes the
 // selection, through the framework.
 
-#include "platform/qt/QtControlPeer.h"
+#include <QTabWidget>
 
-class QTabWidget;
+#include "platform/framework/CTabCtrl.h"
+#include "platform/qt/ControlPeerOf.h"
 
-class TabControlPeer : public QtControlPeer {
+class TabControlPeer : public ControlPeerOf<CTabCtrl, QTabWidget> {
 public:
-    TabControlPeer(DialogPage& page, CWnd& control);
+    TabControlPeer(DialogPage& page, CTabCtrl& control);
 
 protected:
     void ShowState() override;
@@ -21,6 +22,4 @@ private:
     void ShowTabs();
     void ShowSelection();
     void Select(int tab);
-
-    QTabWidget* m_pTabs;
 };

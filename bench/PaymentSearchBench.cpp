@@ -19,13 +19,12 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <string>
 
+#include "bench/OneShotDriver.h"
 #include "dialogs/CPaymentDlg.h"
 #include "dialogs/CSearchDlg.h"
 #include "platform/framework/DialogInput.h"
-#include "platform/headless/HeadlessWindowSystem.h"
 #include "platform/shell/DeviceClock.h"
 #include "platform/shell/DeviceFileSystem.h"
 #include "res/resource.h"
@@ -127,30 +126,6 @@ private:
     }
 
     std::filesystem::path m_root;
-};
-
-// Hands each running dialog to the benchmark body once, then ends the run.
-class OneShotDriver : public HeadlessDriver {
-public:
-    explicit OneShotDriver(std::function<void(CDialog&)> body) : m_body(std::move(body)) {
-        m_previous = WindowSystem::Install(&m_screen);
-        m_screen.SetDriver(this);
-    }
-    ~OneShotDriver() override { WindowSystem::Install(m_previous); }
-    void Step() override {
-        CDialog* top = CDialog::TopDialog();
-        if (m_body) {
-            auto body = std::move(m_body);
-            m_body = nullptr;
-            body(*top);
-        }
-        if (!top->HasEnded()) top->EndDialog(IDCANCEL);
-    }
-
-private:
-    HeadlessWindowSystem m_screen;
-    WindowSystem* m_previous = nullptr;
-    std::function<void(CDialog&)> m_body;
 };
 
 void SearchMonthStep(benchmark::State& state) {

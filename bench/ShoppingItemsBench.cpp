@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/OneShotDriver.h"
 #include "dialogs/CShopItemsDlg.h"
 #include "platform/framework/CListCtrl.h"
-#include "platform/headless/HeadlessWindowSystem.h"
 #include "platform/shell/DeviceFileSystem.h"
 #include "res/resource.h"
 #include "tools/install/FirstInstallation.h"
@@ -71,34 +71,22 @@ private:
     std::filesystem::path m_root;
 };
 
-// Closes the dialog as soon as it waits for the person, keeping what it showed.
-class CloseAtOnce : public HeadlessDriver {
-public:
-    void Step() override {
-        CDialog* pTop = CDialog::TopDialog();
-        m_nRows = dynamic_cast<CListCtrl*>(pTop->GetDlgItem(IDC_SI_LIST))->GetItemCount();
-        pTop->GetDlgItem(IDC_SI_EDIT_TOTAL)->GetWindowText(m_strTotal);
-        pTop->EndDialog(IDCANCEL);
-    }
-    int m_nRows = 0;
-    CString m_strTotal;
-};
-
 void BM_ShopItemsOpen(benchmark::State& state) {
     static ShoppingDevice device;
-    HeadlessWindowSystem screen;
-    CloseAtOnce person;
-    screen.SetDriver(&person);
-    WindowSystem* pBefore = WindowSystem::Install(&screen);
+    int nRows = 0;
+    CString strTotal;
+    OneShotDriver person([&](CDialog& shown) {
+        nRows = static_cast<CListCtrl*>(shown.GetDlgItem(IDC_SI_LIST))->GetItemCount();
+        shown.GetDlgItem(IDC_SI_EDIT_TOTAL)->GetWindowText(strTotal);
+    });
     for (auto _ : state) {
         CShopItemsDlg dialog;
         dialog.m_strShpDate = u"2024-03-15";
         dialog.m_strStoreName = u"한빛마트";
         dialog.DoModal();
     }
-    WindowSystem::Install(pBefore);
     // 5,000 priced items of 3,300 each.
-    if (person.m_nRows != kItems || person.m_strTotal != CString(u"16500000")) {
+    if (nRows != kItems || strTotal != CString(u"16500000")) {
         state.SkipWithError("the dialog did not show the items and their total");
     }
 }

@@ -21,9 +21,9 @@
 
 #include "data/CStatementBuilder.h"
 #include "data/Statements.h"
+#include "bench/OneShotDriver.h"
 #include "dialogs/CStatsDlg.h"
 #include "platform/framework/DialogInput.h"
-#include "platform/headless/HeadlessWindowSystem.h"
 #include "platform/shell/DeviceClock.h"
 #include "platform/shell/DeviceFileSystem.h"
 #include "res/resource.h"
@@ -43,21 +43,6 @@ public:
     using CStatsDlg::RefreshReport;
     const CListCtrl& Scratch() const { return m_listScratch; }
     const CListCtrl& Report() const { return m_listReport; }
-};
-
-// Runs one piece of work on the dialog once it shows, then ends the run.
-class OneStep : public HeadlessDriver {
-public:
-    explicit OneStep(std::function<void(CStatsTimedDlg&)> work) : m_work(std::move(work)) {}
-    void Step() override {
-        if (m_done) throw HeadlessStop{};
-        m_done = true;
-        m_work(static_cast<CStatsTimedDlg&>(*CDialog::TopDialog()));
-    }
-
-private:
-    std::function<void(CStatsTimedDlg&)> m_work;
-    bool m_done = false;
 };
 
 void Exec(sqlite3* db, const char* sql) {
@@ -147,22 +132,16 @@ private:
 void OnStatsDialog(benchmark::State& state, int nKind, const std::function<void(CStatsTimedDlg&)>& measure) {
     History::Get().Use();
     DeviceClock::SetToday(kBusiestYear, 6, 15);
-    HeadlessWindowSystem screen;
-    WindowSystem* before = WindowSystem::Install(&screen);
-    OneStep driver([&](CStatsTimedDlg& dlg) {
+    OneShotDriver driver([&](CDialog& shown) {
+        auto& dlg = static_cast<CStatsTimedDlg&>(shown);
         if (!DialogInput::ChooseEntry(dlg, IDC_ST_COMBO_KIND, nKind) || dlg.Scratch().GetItemCount() < kItemsPerYear) {
             state.SkipWithError("the year's items did not load");
             return;
         }
         measure(dlg);
     });
-    screen.SetDriver(&driver);
     CStatsTimedDlg dlg;
-    try {
-        dlg.DoModal();
-    } catch (const HeadlessStop&) {
-    }
-    WindowSystem::Install(before);
+    dlg.DoModal();
     DeviceClock::UseRealTime();
 }
 

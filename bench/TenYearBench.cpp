@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "bench/BenchSummary.h"
+#include "bench/OneShotDriver.h"
 #include "bench/TenYearHousehold.h"
 #include "dialogs/CBasicInfoDlg.h"
 #include "dialogs/CPaymentDlg.h"
@@ -38,7 +39,6 @@
 #include "dialogs/CStatsDlg.h"
 #include "platform/framework/CListCtrl.h"
 #include "platform/framework/DialogInput.h"
-#include "platform/headless/HeadlessWindowSystem.h"
 #include "platform/shell/DeviceClock.h"
 #include "platform/shell/DeviceFileSystem.h"
 #include "res/resource.h"
@@ -84,16 +84,11 @@ private:
     TenYearHousehold::Made m_made;
 };
 
-// Runs one dialog: `work` gets it once it shows; then it is ended. A dialog
-// that the work opens meanwhile (the search's payment dialog) is ended at
-// once, as a person closing it would.
-class Session : public HeadlessDriver {
+// Runs one dialog and tells how long it took to show: `work` gets it once
+// it shows; then it is ended.
+class Session : public OneShotDriver {
 public:
-    explicit Session(std::function<void(CDialog&)> work) : m_work(std::move(work)) {
-        m_previous = WindowSystem::Install(&m_screen);
-        m_screen.SetDriver(this);
-    }
-    ~Session() override { WindowSystem::Install(m_previous); }
+    explicit Session(std::function<void(CDialog&)> work) : OneShotDriver(std::move(work)) {}
 
     // Runs the dialog; the time from `start` until it showed, in ms.
     double Run(CDialog& dialog, Clock::time_point start) {
@@ -102,22 +97,14 @@ public:
         return m_openMs;
     }
 
-    void Step() override {
-        CDialog* top = CDialog::TopDialog();
-        if (!m_shown) {
-            m_shown = true;
-            m_openMs = MsSince(m_start);
-            if (m_work) m_work(*top);
-        }
-        if (!top->HasEnded()) top->EndDialog(IDCANCEL);
+protected:
+    void Shown(CDialog& dialog) override {
+        m_openMs = MsSince(m_start);
+        OneShotDriver::Shown(dialog);
     }
 
 private:
-    HeadlessWindowSystem m_screen;
-    WindowSystem* m_previous = nullptr;
-    std::function<void(CDialog&)> m_work;
     Clock::time_point m_start;
-    bool m_shown = false;
     double m_openMs = 0;
 };
 

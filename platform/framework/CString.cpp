@@ -149,17 +149,7 @@ CString CString::FromUtf8(std::string_view utf8) {
 }
 
 CString CString::WithValidSurrogates(const CString& text) {
-    std::u16string out = text.m_text;
-    for (size_t i = 0; i < out.size(); ++i) {
-        const bool high = out[i] >= 0xD800 && out[i] < 0xDC00;
-        const bool low = out[i] >= 0xDC00 && out[i] < 0xE000;
-        if (high && i + 1 < out.size() && out[i + 1] >= 0xDC00 && out[i + 1] < 0xE000) {
-            ++i;  // a whole pair
-        } else if (high || low) {
-            out[i] = u'\uFFFD';
-        }
-    }
-    return CString(std::move(out));
+    return CString(TextEncoding::WithValidSurrogates(text.m_text));
 }
 
 std::string CString::ToUtf8() const {

@@ -23,20 +23,29 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+// The code point at text[i], or U+FFFD for a surrogate that is not half of a
+// pair; i ends on the last unit read.
+char32_t CodePointAt(std::u16string_view text, size_t& i) {
+    char32_t cp = text[i];
+    if (IsHighSurrogate(cp) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+        return 0x10000 + ((cp - 0xD800) << 10) + (text[++i] - 0xDC00);
+    }
+    return IsHighSurrogate(cp) || IsLowSurrogate(cp) ? 0xFFFD : cp;
+}
+
 } // namespace
 
 std::string TextEncoding::ToUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t cp = text[i];
-        if (IsHighSurrogate(cp) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (IsHighSurrogate(cp) || IsLowSurrogate(cp)) {
-            cp = 0xFFFD;
-        }
-        AppendUtf8(out, cp);
-    }
+    for (size_t i = 0; i < text.size(); ++i) AppendUtf8(out, CodePointAt(text, i));
+    return out;
+}
+
+std::u16string TextEncoding::WithValidSurrogates(std::u16string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) AppendUtf16(out, CodePointAt(text, i));
     return out;
 }
 

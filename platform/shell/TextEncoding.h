@@ -18,6 +18,9 @@ public:
     static std::u16string FromUtf8(std::string_view utf8);
     // Whether FromUtf8 would read the bytes without a replacement.
     static bool IsUtf8(std::string_view bytes);
+    // The text with every surrogate that is not half of a pair replaced by
+    // U+FFFD, as ToUtf8 reads it.
+    static std::u16string WithValidSurrogates(std::u16string_view text);
     // One code point (at most U+10FFFF, not a surrogate) as one or two units.
     static void AppendUtf16(std::u16string& out, char32_t codePoint);
 

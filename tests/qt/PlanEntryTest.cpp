@@ -71,19 +71,6 @@ protected:
         return texts;
     }
 
-    // Opens the combo box's list and taps the entry with that text.
-    void Choose(CDialog& shown, int nID, const QString& text) {
-        auto* combo = WidgetAs<QComboBox>(shown, nID);
-        QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 4, combo->height() / 2));
-        QAbstractItemView* list = combo->view();
-        ASSERT_TRUE(list->isVisible()) << nID;
-        int row = combo->findText(text, Qt::MatchExactly);
-        ASSERT_GE(row, 0) << text.toStdString() << " is not offered by " << nID;
-        QRect entry = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseMove(list->viewport(), entry.center());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
-    }
-
     void Retype(CDialog& shown, int nID, const QString& text) {
         auto* edit = WidgetAs<QLineEdit>(shown, nID);
         QTest::mouseClick(edit, Qt::LeftButton);

@@ -1,6 +1,8 @@
 #include "ScreenTest.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -84,6 +86,18 @@ QWidget* ScreenTest::Widget(const CDialog& dialog, int nID) {
 
 void ScreenTest::Type(QWidget* widget, const QString& text) {
     for (QChar ch : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void ScreenTest::Choose(CDialog& shown, int nID, const QString& text) {
+    auto* combo = WidgetAs<QComboBox>(shown, nID);
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 4, combo->height() / 2));
+    QAbstractItemView* list = combo->view();
+    ASSERT_TRUE(list->isVisible()) << nID;
+    int row = combo->findText(text, Qt::MatchExactly);
+    ASSERT_GE(row, 0) << text.toStdString() << " is not offered by " << nID;
+    QRect entry = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseMove(list->viewport(), entry.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
 }
 
 NavigationBarView& ScreenTest::NavigationBar() {

@@ -46,6 +46,8 @@ protected:
     }
     // Types the text key by key; Qt Test's keyClicks knows only ASCII.
     static void Type(QWidget* widget, const QString& text);
+    // Opens combo box nID's list with a tap and taps the entry with that text.
+    void Choose(CDialog& shown, int nID, const QString& text);
     NavigationBarView& NavigationBar();
     QWidget* NamedWidget(const char* name);
 

@@ -52,18 +52,6 @@ protected:
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(page, at));
     }
 
-    void Choose(CDialog& shown, int nID, const QString& text) {
-        auto* combo = WidgetAs<QComboBox>(shown, nID);
-        QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 4, combo->height() / 2));
-        QAbstractItemView* list = combo->view();
-        ASSERT_TRUE(list->isVisible()) << nID;
-        int row = combo->findText(text, Qt::MatchExactly);
-        ASSERT_GE(row, 0) << text.toStdString() << " is not offered by " << nID;
-        QRect entry = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseMove(list->viewport(), entry.center());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
-    }
-
     QString EditText(CDialog& shown, int nID) { return WidgetAs<QLineEdit>(shown, nID)->text(); }
 
     void Shoot(const char* name) {

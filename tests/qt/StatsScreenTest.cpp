@@ -51,18 +51,6 @@ protected:
         device.Sql(sql);
     }
 
-    void Choose(CDialog& shown, const QString& text) {
-        auto* combo = WidgetAs<QComboBox>(shown, IDC_ST_COMBO_KIND);
-        QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 4, combo->height() / 2));
-        QAbstractItemView* list = combo->view();
-        ASSERT_TRUE(list->isVisible());
-        int row = combo->findText(text, Qt::MatchExactly);
-        ASSERT_GE(row, 0) << text.toStdString() << " is not offered";
-        QRect entry = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseMove(list->viewport(), entry.center());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
-    }
-
     QString Period(CDialog& shown) { return WidgetAs<QLineEdit>(shown, IDC_ST_EDIT_PERIOD)->text(); }
 
     // The report as shown: each row's cells joined by '|'. Rows show at the
@@ -107,7 +95,7 @@ TEST_F(StatsScreen, APersonPicksAKindStepsThePeriodAndReadsTheReport) {
         EXPECT_EQ(WidgetAs<QTreeView>(shown, IDC_ST_LIST_REPORT)->model()->columnCount(), 0);
         EXPECT_FALSE(Widget(shown, IDC_ST_LIST_SCRATCH)->isVisible());
 
-        Choose(shown, QStringLiteral("쇼핑점 월별현황"));
+        Choose(shown, IDC_ST_COMBO_KIND, QStringLiteral("쇼핑점 월별현황"));
         EXPECT_EQ(Period(shown), QStringLiteral("2024년03월"));
         EXPECT_EQ(Headers(shown), (QStringList{QStringLiteral("        쇼 핑 점"), QStringLiteral("횟수"),
                                                QStringLiteral("쇼핑금액")}));
@@ -120,7 +108,7 @@ TEST_F(StatsScreen, APersonPicksAKindStepsThePeriodAndReadsTheReport) {
                                               QStringLiteral("||"), QStringLiteral("<총계>|2|22200")}));
 
         // Two columns after three; amounts stand at the right.
-        Choose(shown, QStringLiteral("분류별 월별현황"));
+        Choose(shown, IDC_ST_COMBO_KIND, QStringLiteral("분류별 월별현황"));
         EXPECT_EQ(Period(shown), QStringLiteral("2024년03월"));
         EXPECT_EQ(Headers(shown), (QStringList{QStringLiteral("          분 류 명"), QStringLiteral("쇼핑금액    ")}));
         EXPECT_EQ(Report(shown), (QStringList{QStringLiteral("과일|12500"), QStringLiteral("유제품|2600"),
@@ -131,7 +119,7 @@ TEST_F(StatsScreen, APersonPicksAKindStepsThePeriodAndReadsTheReport) {
         EXPECT_TRUE(alignment & Qt::AlignRight);
         Snap("stats-category-month.png");
 
-        Choose(shown, QStringLiteral("월별 총쇼핑현황"));
+        Choose(shown, IDC_ST_COMBO_KIND, QStringLiteral("월별 총쇼핑현황"));
         EXPECT_EQ(Period(shown), QStringLiteral("2024년"));
         EXPECT_EQ(Report(shown), (QStringList{QStringLiteral(" 02월|2|22200"), QStringLiteral(" 03월|3|16300"),
                                               QStringLiteral("||"), QStringLiteral("<총계>|5|38500")}));

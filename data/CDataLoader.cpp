@@ -9,6 +9,7 @@
 #include "platform/framework/CListCtrl.h"
 #include "platform/framework/WindowSystem.h"
 #include "platform/recordset/RecordsetInterfaces.h"
+#include "platform/shell/AsciiCase.h"
 
 namespace {
 
@@ -84,6 +85,8 @@ CDataLoader::~CDataLoader() {
     ReleaseField();
     ReleaseFields();
     if (m_pRecordset) m_pRecordset->Release();
+    // The last reference: an open transaction is rolled back with it.
+    if (m_pConnection) m_pConnection->Release();
 }
 
 BOOL CDataLoader::Open() {
@@ -94,7 +97,51 @@ BOOL CDataLoader::Open() {
         return FALSE;
     }
     m_strDbPath = u"\\Program Files\\Cartavel\\Orvanemart.cdb";
+    // Every statement of this loader runs on one connection, so that a
+    // transaction spans them. Opening it does not touch the file yet.
+    if (FAILED(CoCreateInstance(CLSID_Connection, nullptr, CLSCTX_INPROC_SERVER, IID_IConnection,
+                                reinterpret_cast<void**>(&m_pConnection)))) {
+        m_pConnection = nullptr;
+        return FALSE;
+    }
+    VARIANT path = MakeTextVariant(m_strDbPath.str());
+    HRESULT hr = m_pConnection->Open(path);
+    VariantClear(&path);
+    return SUCCEEDED(hr) ? TRUE : FALSE;
+}
+
+BOOL CDataLoader::BeginTrans() {
+    long nLevel = 0;
+    if (!m_pConnection || FAILED(m_pConnection->BeginTrans(&nLevel))) return ReportConnectionFailure();
     return TRUE;
+}
+
+BOOL CDataLoader::CommitTrans() {
+    if (!m_pConnection) return ReportConnectionFailure();
+    if (FAILED(m_pConnection->CommitTrans())) {
+        ReportConnectionFailure();
+        m_pConnection->RollbackTrans();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CDataLoader::RollbackTrans() {
+    if (!m_pConnection || FAILED(m_pConnection->RollbackTrans())) return ReportConnectionFailure();
+    return TRUE;
+}
+
+BOOL CDataLoader::ReportConnectionFailure() {
+    BSTR text = nullptr;
+    if (m_pConnection && SUCCEEDED(m_pConnection->get_LastError(&text))) return ReportFailure(TakeBstr(text));
+    return ReportFailure(u"the connection component is not available");
+}
+
+bool CDataLoader::InsertsSeparator(const CString& strStatement) {
+    CString strWord = strStatement;
+    strWord.TrimLeft();
+    if (!AsciiCase::StartsWith(strWord.str(), u"insert")) return false;
+    return strStatement.Find(CUpdateStatement::kTokenEnd) >= 0 || strStatement.Find(CUpdateStatement::kNameEnd) >= 0;
 }
 
 void CDataLoader::ReleaseField() {
@@ -111,7 +158,7 @@ BOOL CDataLoader::RunStatement(const CString& strStatement) {
     m_bLastFailed = true;
     if (!m_pRecordset) return ReportFailure(u"the recordset component is not available");
     VARIANT source = MakeTextVariant(strStatement.str());
-    VARIANT connection = MakeTextVariant(m_strDbPath.str());
+    VARIANT connection = m_pConnection ? MakeUnknownVariant(m_pConnection) : MakeTextVariant(m_strDbPath.str());
     HRESULT hr = m_pRecordset->Open(source, connection, kCursorType, kLockType, kOptions);
     VariantClear(&source);
     VariantClear(&connection);
@@ -204,6 +251,9 @@ int CDataLoader::CountRows(const CString& strStatement) {
 }
 
 BOOL CDataLoader::Execute(const CString& strStatement) {
+    if (InsertsSeparator(strStatement)) {
+        return ReportFailure(u"a value to insert holds U+001D or U+001F, which no name may hold");
+    }
     if (!RunStatement(strStatement)) return FALSE;
     m_pRecordset->Close();
     return TRUE;

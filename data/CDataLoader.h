@@ -7,6 +7,7 @@
 #include "platform/com/Variant.h"
 #include "platform/framework/CWnd.h"
 
+class IConnection;
 class IRecordset;
 class IFields;
 class IField;
@@ -30,6 +31,16 @@ public:
     BOOL ExecuteUpdate(const CString& strStatement);
     // The first row's field texts, each followed by U+001F.
     CString FetchFirstRow(const CString& strStatement);
+
+    // A write transaction over the statements that follow, until
+    // CommitTrans or RollbackTrans: all of them are kept, or none. It holds
+    // the database for writing from BeginTrans on, so a key read inside is
+    // still free when it is stored. A commit that fails is rolled back, so
+    // a false CommitTrans means nothing was kept. A loader deleted with its
+    // transaction open keeps nothing of it.
+    BOOL BeginTrans();
+    BOOL CommitTrans();
+    BOOL RollbackTrans();
 
     // Whether the last operation failed: the statement did not run, a row or
     // a field could not be read, or the cursor could not move on. CountRows
@@ -67,7 +78,14 @@ private:
     BOOL ReportFailure();
     BOOL ReportFailure(const CString& reason);
 
+    BOOL ReportConnectionFailure();
+    // Whether an INSERT would store a value holding U+001D or U+001F, which
+    // the UPDATE emulation takes for its own separators: a name stored so
+    // could never be changed or priced afterwards.
+    static bool InsertsSeparator(const CString& strStatement);
+
     IRecordset* m_pRecordset = nullptr;
+    IConnection* m_pConnection = nullptr;
     IFields* m_pFields = nullptr;
     IField* m_pField = nullptr;
     CWnd* m_pOwner;

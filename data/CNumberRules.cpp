@@ -10,6 +10,24 @@ int CNumberRules::LeadingValue(const CString& text) {
     return _ttoi(text);
 }
 
+std::optional<int> CNumberRules::TypedValue(const CString& text) {
+    int i = 0;
+    const int nLength = text.GetLength();
+    while (i < nLength && CString::IsWhiteSpace(text[i])) ++i;
+    const bool bNegative = i < nLength && text[i] == u'-';
+    if (i < nLength && (text[i] == u'-' || text[i] == u'+')) ++i;
+    long long nValue = 0;
+    for (; i < nLength && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        nValue = nValue * 10 + (text[i] - u'0');
+        // One past INT_MAX is still needed for INT_MIN; beyond that no digit
+        // can bring the value back.
+        if (nValue > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
+    }
+    if (bNegative) nValue = -nValue;
+    if (!FitsInt(nValue)) return std::nullopt;
+    return static_cast<int>(nValue);
+}
+
 bool CNumberRules::FitsInt(long long value) {
     return value >= INT_MIN && value <= INT_MAX;
 }
@@ -55,6 +73,23 @@ std::optional<int> CNumberRules::UnitPrice(int nAmount, int nDiscount, int nQty)
     long long nResult = (static_cast<long long>(nAmount) + nDiscount) / nQty;
     if (!FitsInt(nResult)) return std::nullopt;
     return static_cast<int>(nResult);
+}
+
+std::optional<int> CNumberRules::Amount(std::optional<int> nQty, std::optional<int> nPrice,
+                                        std::optional<int> nDiscount) {
+    if (!nQty || !nPrice || !nDiscount) return std::nullopt;
+    return Amount(*nQty, *nPrice, *nDiscount);
+}
+
+std::optional<int> CNumberRules::Discount(std::optional<int> nQty, std::optional<int> nCouponPerUnit) {
+    if (!nQty || !nCouponPerUnit) return std::nullopt;
+    return Discount(*nQty, *nCouponPerUnit);
+}
+
+std::optional<int> CNumberRules::UnitPrice(std::optional<int> nAmount, std::optional<int> nDiscount,
+                                           std::optional<int> nQty) {
+    if (!nAmount || !nDiscount || !nQty) return std::nullopt;
+    return UnitPrice(*nAmount, *nDiscount, *nQty);
 }
 
 CString CNumberRules::Text(std::optional<int> value) {

@@ -4,8 +4,10 @@
 // checks, computes, sums and writes them.
 //
 // - A text's value is its leading whole number: optional white space and a
-//   sign, then digits; no digits gives 0; beyond 32 bits it is held at the
-//   nearest limit (LeadingValue).
+//   sign, then digits; no digits gives 0. A typed number beyond 32 bits is
+//   no value at all (TypedValue): the arithmetic that would read it leaves
+//   its result as it was. A list cell comes from a 32-bit column of the
+//   database, which holds nothing wider (LeadingValue).
 // - A number field to be stored must be empty or a whole number within 32
 //   bits, blanks around it allowed; it is rewritten with "%d"
 //   (NormaliseWholeNumber). Anything else ("12abc", "3.5", "1e3",
@@ -24,6 +26,9 @@ class CListCtrl;
 class CNumberRules {
 public:
     static int LeadingValue(const CString& text);
+    // The leading whole number of a typed text; none when it does not fit
+    // 32 bits (never the nearest limit in its place).
+    static std::optional<int> TypedValue(const CString& text);
 
     // True when strValue is empty or a whole number within 32 bits; it is
     // then rewritten: empty stays empty, a number becomes its "%d" text.
@@ -35,6 +40,11 @@ public:
     static std::optional<int> Amount(int nQty, int nPrice, int nDiscount);
     static std::optional<int> Discount(int nQty, int nCouponPerUnit);
     static std::optional<int> UnitPrice(int nAmount, int nDiscount, int nQty);
+    // The same of typed operands: none when one of them is no value.
+    static std::optional<int> Amount(std::optional<int> nQty, std::optional<int> nPrice, std::optional<int> nDiscount);
+    static std::optional<int> Discount(std::optional<int> nQty, std::optional<int> nCouponPerUnit);
+    static std::optional<int> UnitPrice(std::optional<int> nAmount, std::optional<int> nDiscount,
+                                        std::optional<int> nQty);
 
     // "%d" of a result, empty when there is none.
     static CString Text(std::optional<int> value);

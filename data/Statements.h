@@ -55,6 +55,9 @@ inline constexpr const char16_t* kItemDelete = u"delete from ShoppingList_tbl WH
 inline constexpr const char16_t* kShoppingList =
     u"select SeqNo,CategoryName,ProdName,ShpQty,UnitName,Price,CuponYN,CuponDcAmt,TotDcAmt,ShpAmount,ShpDate,"
     u"StoreName from ShoppingList_tbl where PayYN <> 'Y' order by ProdName";
+// A row may be priced only while it is unpaid: another program may have paid
+// it since the list was read.
+inline constexpr const char16_t* kShoppingUnpaidItem = u"select SeqNo from ShoppingList_tbl where SeqNo=%s and PayYN <> 'Y'";
 inline constexpr const char16_t* kShoppingSave =
     u"UPDATE ShoppingList_tbl SET ShpQty=%s,UnitName='%s',Price=%s,TotDcAmt=%s,ShpAmount=%s,ShpDate='%s',"
     u"StoreName='%s' WHERE SeqNo=%s";
@@ -70,6 +73,18 @@ inline constexpr const char16_t* kLastMgrNo = u"select MgrNo from ShoppingList_t
 inline constexpr const char16_t* kPaymentSettle =
     u"UPDATE ShoppingList_tbl SET MgrNo=%s,PayYN='Y',ShpDate='%s',StoreName='%s' WHERE SeqNo=%s";
 inline constexpr const char16_t* kPaymentUndo = u"UPDATE ShoppingList_tbl SET MgrNo=0,PayYN='' WHERE MgrNo=%s";
+// Inside the payment's transaction: a listed row as it stands now, while it
+// is still priced and unpaid; and a listed row of a paid trip, while it is
+// still part of that trip, with the count of the trip's rows on its date.
+// Each gives the list's own fields, so a row is compared cell by cell.
+inline constexpr const char16_t* kPaymentUnpaidRow =
+    u"select SeqNo,ProdName,ShpQty,UnitName,ShpAmount from ShoppingList_tbl where SeqNo=%s and ShpAmount > 0 and "
+    u"PayYN <> 'Y'";
+inline constexpr const char16_t* kPaymentTripRow =
+    u"select SeqNo,ProdName,ShpQty,UnitName,ShpAmount from ShoppingList_tbl where SeqNo=%s and MgrNo=%s and "
+    u"ShpDate='%s' and PayYN='Y'";
+inline constexpr const char16_t* kPaymentTripRows =
+    u"select SeqNo from ShoppingList_tbl where MgrNo=%s and ShpDate='%s' and PayYN='Y'";
 
 // Search: the paid trips of a month.
 inline constexpr const char16_t* kSearchMonth =

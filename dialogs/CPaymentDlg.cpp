@@ -68,55 +68,101 @@ void CPaymentDlg::SettlePayment() {
     if (m_strTotal.IsEmpty()) return;
     CDataLoader* pLoader = new CDataLoader(this, IDC_PM_LIST);
     pLoader->Open();
-    if (!TakeNewTripNumber(*pLoader)) {
-        delete pLoader;
-        AfxMessageBox(_T("처리오류"));
-        return;
-    }
-    CString strOutcome;
-    for (int i = 0; i < m_listItems.GetItemCount(); ++i) {
-        CString strSeqNo = m_listItems.GetItemText(i, 0);
-        strSeqNo.Trim();
-        CString strSettle =
-            CStatementBuilder::Format(Sql::kPaymentSettle, {m_strMgrNo, m_strShpDate, m_strStoreName, strSeqNo});
-        if (!pLoader->ExecuteUpdate(strSettle)) {
-            AfxMessageBox(_T("처리오류"));
-            strOutcome = _T("N");
-            break;
-        }
-    }
+    Outcome outcome = PayListedRows(*pLoader);
     delete pLoader;
-    if (strOutcome == _T("N")) {
-        UndoPayment(_T("ERR"));
+    if (outcome != Outcome::Done) {
+        // Nothing was paid: there is no trip for 취소 to undo.
+        m_strMgrNo.Empty();
+        SayFailed(outcome);
         return;
     }
     AfxMessageBox(_T("금액지불 처리완료"));
     CDialog::OnOK();
 }
 
-// The largest stored trip number plus one. A failed query, or no row at all
-// while there are items to pay, must not pass for "no trip yet": trip 1 may
-// belong to a paid trip, whose items would then mix with these.
+CPaymentDlg::Outcome CPaymentDlg::PayListedRows(CDataLoader& loader) {
+    if (!loader.BeginTrans()) return Outcome::Refused;
+    if (!TakeNewTripNumber(loader)) return Finish(loader, Outcome::Refused);
+    return Finish(loader, SettleRows(loader));
+}
+
+CPaymentDlg::Outcome CPaymentDlg::SettleRows(CDataLoader& loader) {
+    for (int i = 0; i < m_listItems.GetItemCount(); ++i) {
+        CString strSeqNo = ListedSeqNo(i);
+        if (!RowAsListed(loader, CStatementBuilder::Format(Sql::kPaymentUnpaidRow, {strSeqNo}), i)) {
+            return loader.LastFailed() ? Outcome::Refused : Outcome::ListStale;
+        }
+        CString strSettle =
+            CStatementBuilder::Format(Sql::kPaymentSettle, {m_strMgrNo, m_strShpDate, m_strStoreName, strSeqNo});
+        if (!loader.ExecuteUpdate(strSettle)) return Outcome::Refused;
+    }
+    return Outcome::Done;
+}
+
+CPaymentDlg::Outcome CPaymentDlg::Finish(CDataLoader& loader, Outcome outcome) {
+    if (outcome == Outcome::Done) return loader.CommitTrans() ? Outcome::Done : Outcome::Refused;
+    loader.RollbackTrans();
+    return outcome;
+}
+
+// The largest stored trip number plus one, read inside the payment's write
+// transaction, so no other program can take it before the commit. A failed
+// query, or no row at all while there are items to pay, must not pass for
+// "no trip yet": trip 1 may belong to a paid trip.
 bool CPaymentDlg::TakeNewTripNumber(CDataLoader& loader) {
     CString strFirstRow = loader.FetchFirstRow(Sql::kLastMgrNo);
     if (loader.LastFailed() || strFirstRow.IsEmpty()) return false;
     return CNumberRules::NextKey(strFirstRow, m_strMgrNo);
 }
 
-void CPaymentDlg::UndoPayment(const CString& strReason) {
+CString CPaymentDlg::ListedSeqNo(int nItem) const {
+    CString strSeqNo = m_listItems.GetItemText(nItem, 0);
+    strSeqNo.Trim();
+    return strSeqNo;
+}
+
+bool CPaymentDlg::RowAsListed(CDataLoader& loader, const CString& strStatement, int nItem) {
+    CString strListed;
+    for (int nColumn = 0; nColumn < 5; ++nColumn) {
+        strListed += m_listItems.GetItemText(nItem, nColumn);
+        strListed += CDataLoader::kFieldEnd;
+    }
+    CString strNow = loader.FetchFirstRow(strStatement);
+    return !loader.LastFailed() && strNow == strListed;
+}
+
+void CPaymentDlg::SayFailed(Outcome outcome) {
+    AfxMessageBox(_T("처리오류"));
+    if (outcome == Outcome::ListStale) LoadPaymentList();
+}
+
+void CPaymentDlg::UndoPayment() {
     CDataLoader* pLoader = new CDataLoader(this, IDC_PM_LIST);
     pLoader->Open();
-    CString strOutcome;
-    if (!pLoader->ExecuteUpdate(CStatementBuilder::Format(Sql::kPaymentUndo, {m_strMgrNo}))) strOutcome = _T("N");
+    Outcome outcome = pLoader->BeginTrans() ? Finish(*pLoader, UndoListedTrip(*pLoader)) : Outcome::Refused;
     delete pLoader;
-    // A payment that failed part-way has said so once already.
-    if (strReason == _T("ERR")) return;
-    if (strOutcome == _T("N")) {
-        AfxMessageBox(_T("처리오류"));
+    if (outcome != Outcome::Done) {
+        SayFailed(outcome);
         return;
     }
     AfxMessageBox(_T("처리완료"));
     CDialog::OnOK();
+}
+
+// The trip must still be the one listed: the same rows on its date, each as
+// shown. Another program may have undone it and paid a new trip that took
+// its number since; that trip is not this one to undo.
+CPaymentDlg::Outcome CPaymentDlg::UndoListedTrip(CDataLoader& loader) {
+    const int nListed = m_listItems.GetItemCount();
+    int nRows = loader.CountRows(CStatementBuilder::Format(Sql::kPaymentTripRows, {m_strMgrNo, m_strShpDate}));
+    if (loader.LastFailed()) return Outcome::Refused;
+    if (nRows != nListed) return Outcome::ListStale;
+    for (int i = 0; i < nListed; ++i) {
+        CString strRow = CStatementBuilder::Format(Sql::kPaymentTripRow, {ListedSeqNo(i), m_strMgrNo, m_strShpDate});
+        if (!RowAsListed(loader, strRow, i)) return loader.LastFailed() ? Outcome::Refused : Outcome::ListStale;
+    }
+    if (!loader.ExecuteUpdate(CStatementBuilder::Format(Sql::kPaymentUndo, {m_strMgrNo}))) return Outcome::Refused;
+    return Outcome::Done;
 }
 
 void CPaymentDlg::OnCancelPayment() {
@@ -126,5 +172,5 @@ void CPaymentDlg::OnCancelPayment() {
         EndDialog(IDCANCEL);
         return;
     }
-    UndoPayment(_T(""));
+    UndoPayment();
 }

@@ -2,6 +2,12 @@
 // Checkout. In NEW mode it lists every priced, unpaid item and pays them all
 // as one trip under the next trip number; in MODIFY mode it lists the items
 // of one paid trip, whose payment it can undo.
+//
+// A payment and an undo are each one transaction: every row of the trip
+// moves, or none. Inside it, each listed row is read again and must still be
+// what the list shows (another program may have paid, repriced or removed
+// it since); otherwise nothing is kept, "처리오류" shows and the list is
+// read afresh, so that a second try pays what is left.
 
 #include "platform/framework/CDialog.h"
 #include "platform/framework/CListCtrl.h"
@@ -28,10 +34,21 @@ protected:
 
     void LoadPaymentList();
     void SettlePayment();
-    void UndoPayment(const CString& strReason);
+    void UndoPayment();
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool TakeNewTripNumber(class CDataLoader& loader);
+    enum class Outcome { Done, Refused, ListStale };
+
+    Outcome PayListedRows(class CDataLoader& loader);
+    Outcome SettleRows(CDataLoader& loader);
+    Outcome UndoListedTrip(CDataLoader& loader);
+    // Commits what the outcome says is done, rolls back anything else.
+    static Outcome Finish(CDataLoader& loader, Outcome outcome);
+    bool TakeNewTripNumber(CDataLoader& loader);
+    // Whether the row as the statement reads it now is list row nItem.
+    bool RowAsListed(CDataLoader& loader, const CString& strStatement, int nItem);
+    CString ListedSeqNo(int nItem) const;
+    void SayFailed(Outcome outcome);
 };

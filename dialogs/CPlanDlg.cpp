@@ -146,25 +146,16 @@ void CPlanDlg::OnSave() {
     CDataLoader* pLoader = new CDataLoader(this, IDC_PL_LIST);
     pLoader->Open();
     if (m_strSeqNo.IsEmpty()) {
-        CString strLastRow = pLoader->FetchFirstRow(Sql::kLastSeqNo);
-        // A failed query is not an empty table, and a key past the largest
-        // number would wrap onto a stored one: either way nothing is added.
-        if (pLoader->LastFailed() || !CNumberRules::NextKey(strLastRow, m_strSeqNo)) {
-            AfxMessageBox(_T("처리오류"));
-            delete pLoader;
-            m_strSeqNo.Empty();
-            return;
-        }
-        CString strInsert = CStatementBuilder::Format(
-            Sql::kPlanInsert, {m_strSeqNo, m_strCategory, m_strProdName, m_strQty, m_strUnit, m_strCuponYN, m_strDcAmt});
-        if (pLoader->Execute(strInsert)) {
+        // The new key and its row are one write transaction: no other
+        // program can take the same key between the two.
+        BOOL bAdded = pLoader->BeginTrans() && AddItem(*pLoader) && pLoader->CommitTrans();
+        delete pLoader;
+        if (bAdded) {
             AfxMessageBox(_T("저장완료"));
-            delete pLoader;
             ReloadList();
             ClearInputs();
         } else {
             AfxMessageBox(_T("처리오류"));
-            delete pLoader;
             m_strSeqNo.Empty();
         }
         return;
@@ -180,6 +171,19 @@ void CPlanDlg::OnSave() {
         AfxMessageBox(_T("처리오류"));
         delete pLoader;
     }
+}
+
+// Inside the caller's transaction; false rolls it back. A failed query is
+// not an empty table, and a key past the largest number would wrap onto a
+// stored one: either way nothing is added.
+bool CPlanDlg::AddItem(CDataLoader& loader) {
+    CString strLastRow = loader.FetchFirstRow(Sql::kLastSeqNo);
+    bool bAdded = !loader.LastFailed() && CNumberRules::NextKey(strLastRow, m_strSeqNo) &&
+                  loader.Execute(CStatementBuilder::Format(Sql::kPlanInsert, {m_strSeqNo, m_strCategory, m_strProdName,
+                                                                              m_strQty, m_strUnit, m_strCuponYN,
+                                                                              m_strDcAmt}));
+    if (!bAdded) loader.RollbackTrans();
+    return bAdded;
 }
 
 void CPlanDlg::OnDelete() {

@@ -31,6 +31,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    bool AddItem(class CDataLoader& loader);
+
     CString m_strSeqNo;
     CString m_strCuponYN;
     CString m_strOldProdName;

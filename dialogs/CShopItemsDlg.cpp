@@ -30,10 +30,14 @@ constexpr ItemColumn kColumns[] = {
     {u"ShpDate", LVCFMT_LEFT, 0},      {u"StoreName", LVCFMT_LEFT, 0},
 };
 
+constexpr int kQtyColumn = 3;
+constexpr int kUnitColumn = 4;
 constexpr int kAmountColumn = 9;
 
-int Value(const CString& strNumber) {
-    return CNumberRules::LeadingValue(strNumber);
+// A typed number beyond 32 bits is no value: what would be computed from it
+// is left as it stands.
+std::optional<int> Value(const CString& strNumber) {
+    return CNumberRules::TypedValue(strNumber);
 }
 
 // An amount field shows nothing for 0, and nothing for a result that does not
@@ -155,6 +159,7 @@ void CShopItemsDlg::OnClickList(NMHDR* pNMHDR, LRESULT* pResult) {
 }
 
 void CShopItemsDlg::RecomputeAmount() {
+    if (!Value(m_strShpQty) || !Value(m_strPrice) || !Value(m_strTotDcAmt)) return;
     m_strShpAmount =
         AmountText(CNumberRules::Amount(Value(m_strShpQty), Value(m_strPrice), Value(m_strTotDcAmt)));
 }
@@ -173,7 +178,7 @@ void CShopItemsDlg::OnDiscountKillFocus() {
 
 void CShopItemsDlg::OnQtyKillFocus() {
     UpdateData(TRUE);
-    if (m_strCuponYN == _T("Y")) {
+    if (m_strCuponYN == _T("Y") && Value(m_strShpQty) && Value(m_strCuponDcAmt)) {
         m_strTotDcAmt = AmountText(CNumberRules::Discount(Value(m_strShpQty), Value(m_strCuponDcAmt)));
     }
     RecomputeAmount();
@@ -184,8 +189,9 @@ void CShopItemsDlg::OnAmountKillFocus() {
     UpdateData(TRUE);
     m_strShpQty.Trim();
     m_strShpAmount.Trim();
-    int nQty = Value(m_strShpQty);
+    std::optional<int> nQty = Value(m_strShpQty);
     if (nQty == 0 || m_strShpAmount.IsEmpty() || m_strShpAmount == _T("0")) return;
+    if (!nQty || !Value(m_strShpAmount) || !Value(m_strTotDcAmt)) return;
     m_strPrice = CNumberRules::Text(CNumberRules::UnitPrice(Value(m_strShpAmount), Value(m_strTotDcAmt), nQty));
     UpdateData(FALSE);
 }
@@ -234,8 +240,23 @@ void CShopItemsDlg::OnCancelItem() {
         AfxMessageBox(_T("입력이 오류."));
         return;
     }
+    // An emptied quantity or unit field is no new quantity or unit: the
+    // planned ones stay.
+    KeepStoredWhenEmpty(m_strShpQty, kQtyColumn);
+    KeepStoredWhenEmpty(m_strUnitName, kUnitColumn);
     ZeroWhenEmpty(m_strShpQty);
     StoreItem(_T("0"), _T("0"), _T("0"));
+}
+
+void CShopItemsDlg::KeepStoredWhenEmpty(CString& strField, int nColumn) {
+    if (!strField.IsEmpty()) return;
+    for (int i = 0; i < m_listItems.GetItemCount(); ++i) {
+        CString strSeqNo = m_listItems.GetItemText(i, 0);
+        if (strSeqNo.Trim() == m_strSeqNo) {
+            strField = m_listItems.GetItemText(i, nColumn);
+            return;
+        }
+    }
 }
 
 void CShopItemsDlg::StoreItem(const CString& strPrice, const CString& strDiscount, const CString& strAmount) {
@@ -244,7 +265,14 @@ void CShopItemsDlg::StoreItem(const CString& strPrice, const CString& strDiscoun
     pLoader->Open();
     CString strSave = CStatementBuilder::Format(Sql::kShoppingSave, {m_strShpQty, m_strUnitName, strPrice, strDiscount,
                                                                      strAmount, m_strShpDate, m_strStoreName, m_strSeqNo});
-    BOOL bStored = pLoader->ExecuteUpdate(strSave);
+    // Checked and written in one transaction: a row that another program
+    // paid meanwhile belongs to its trip and is not changed.
+    BOOL bStored = FALSE;
+    if (pLoader->BeginTrans()) {
+        bStored = pLoader->CountRows(CStatementBuilder::Format(Sql::kShoppingUnpaidItem, {m_strSeqNo})) == 1 &&
+                  !pLoader->LastFailed() && pLoader->ExecuteUpdate(strSave);
+        bStored = bStored ? pLoader->CommitTrans() : (pLoader->RollbackTrans(), FALSE);
+    }
     delete pLoader;
     if (!bStored) {
         AfxMessageBox(_T("처리오류"));

@@ -44,6 +44,8 @@ private:
     // Checks the four number fields and rewrites each with "%d"; false when
     // one is not a whole number within 32 bits.
     bool NormaliseNumbers();
+    // An empty field takes the chosen row's stored value from list column nColumn.
+    void KeepStoredWhenEmpty(CString& strField, int nColumn);
     // Stores the fields into the chosen row; "처리오류" when that fails.
     void StoreItem(const CString& strPrice, const CString& strDiscount, const CString& strAmount);
 

@@ -1,6 +1,6 @@
 #pragma once
-// Opens a shopping trip: the date (today, or a day from the calendar that
-// drops down under it) and the shop. Starting runs the items dialog for that
+// Opens a shopping trip: the date (today, a day from the calendar that drops
+// down under it, or one typed) and the shop (picked or typed). Starting runs the items dialog for that
 // date and shop; when it returns, this dialog ends too, so the person is back
 // at the main menu.
 
@@ -22,6 +22,7 @@ protected:
     void OnStoreSelChange();
 
     void ShowCalendar(bool bShow);
+    bool IsListedStore(const CString& strStore);
 
     DECLARE_MESSAGE_MAP()
 

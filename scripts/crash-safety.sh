@@ -1,11 +1,12 @@
 #!/bin/sh
 # Kills the program with SIGKILL at random moments of 50 payments and undos,
-# and checks after every kill that the database is whole and that every item
-# is in one of its states: planned, bought, paid or a payment undone.
+# and checks after every kill that the database is whole, that every item
+# is in one of its states (planned, bought, paid or a payment undone), and
+# that no trip was left partly paid or partly undone.
 #
 # Usage: scripts/crash-safety.sh [BUILD_DIR] [KILLS]
 #   BUILD_DIR  the build folder holding tools/cartavel-script (default: build)
-#   KILLS      how many runs to kill (default: 20)
+#   KILLS      how many runs to kill (default: 60)
 #
 # Each run drives the program through the scenario driver on one device: 50
 # rounds of 24 priced items settled in the payment dialog ("처리"), every
@@ -19,7 +20,7 @@
 set -eu
 
 build=${1:-build}
-kills=${2:-20}
+kills=${2:-60}
 driver="$build/tools/cartavel-script"
 [ -x "$driver" ] || { echo "crash-safety: no $driver; build first" >&2; exit 2; }
 command -v sqlite3 > /dev/null || { echo "crash-safety: needs the sqlite3 command" >&2; exit 2; }
@@ -79,12 +80,21 @@ states="select count(*) from ShoppingList_tbl where not (
   or (ShpAmount > 0 and ShpDate <> '' and StoreName <> '' and (MgrNo is null or MgrNo = 0) and PayYN = '')
   or (ShpAmount > 0 and ShpDate <> '' and StoreName <> '' and MgrNo > 0 and PayYN = 'Y'))"
 
+# The 24 items of a round are paid together and undone together, so they
+# always share one trip number and paid flag: a round whose items do not was
+# left partly paid or partly undone. An item's round is its SeqNo less its
+# place in the round (상품1 to 상품24).
+partial="select count(*) from (select SeqNo - cast(substr(ProdName, 3) as integer) as round
+  from ShoppingList_tbl where ProdName <> '계획'
+  group by round having count(distinct coalesce(MgrNo, 0) || PayYN) > 1)"
+
 check() {
     integrity=$(sqlite3 "$db" "pragma integrity_check")
     strays=$(sqlite3 "$db" "$states")
+    partly=$(sqlite3 "$db" "$partial")
     counts=$(sqlite3 "$db" "select count(*), sum(PayYN = 'Y'), count(distinct MgrNo) from ShoppingList_tbl")
-    echo "$1: integrity $integrity, rows outside the states $strays (rows, paid, trips: $counts)"
-    [ "$integrity" = "ok" ] && [ "$strays" = "0" ]
+    echo "$1: integrity $integrity, rows outside the states $strays, trips partly paid or undone $partly (rows, paid, trips: $counts)"
+    [ "$integrity" = "ok" ] && [ "$strays" = "0" ] && [ "$partly" = "0" ]
 }
 
 failed=0
@@ -96,18 +106,27 @@ started=$(date +%s%N)
 run_ms=$(( ($(date +%s%N) - started) / 1000000 ))
 check "undisturbed run of $run_ms ms" || failed=1
 
+# The driver writes each command ("> click 1010") as it starts it, line by
+# line; a run killed while its last line is the payment's "처리" or the
+# undo's "취소" was killed inside a payment or an undo.
 k=1
 hits=0
+inside=0
 while [ $k -le "$kills" ]; do
-    "$driver" --device-root "$work/device" "$work/payments.scn" > /dev/null 2>&1 &
+    stdbuf -oL "$driver" --device-root "$work/device" "$work/payments.scn" > "$work/run.txt" 2>&1 &
     pid=$!
     sleep "$(awk -v seed="$$$k" -v ms="$run_ms" 'BEGIN { srand(seed); printf "%.3f", rand() * ms * 0.6 / 1000 }')"
     if kill -9 "$pid" 2> /dev/null; then hits=$((hits + 1)); fi
     wait "$pid" 2> /dev/null || true
-    check "kill $k" || failed=1
+    last=$(tail -n 1 "$work/run.txt")
+    case "$last" in
+        "> click 1010"|"> click 1011") inside=$((inside + 1)); where=" (inside ${last#> })" ;;
+        *) where="" ;;
+    esac
+    check "kill $k$where" || failed=1
     k=$((k + 1))
 done
-echo "$hits of $kills kills came while the program ran"
+echo "$hits of $kills kills came while the program ran, $inside of them inside a payment or an undo"
 
 if "$driver" --device-root "$work/device" "$work/payments.scn" > "$work/last.txt" 2>&1; then
     check "undisturbed run after the kills" || failed=1

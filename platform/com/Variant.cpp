@@ -19,6 +19,7 @@ void VariantInit(VARIANT* v) {
 HRESULT VariantClear(VARIANT* v) {
     if (!v) return E_POINTER;
     if (v->vt == VT_BSTR) SysFreeString(v->bstrVal);
+    if (v->vt == VT_UNKNOWN && v->punkVal) v->punkVal->Release();
     VariantInit(v);
     return S_OK;
 }
@@ -31,6 +32,7 @@ HRESULT VariantCopy(VARIANT* dest, const VARIANT* src) {
         copy.bstrVal = SysAllocStringLen(src->bstrVal, SysStringLen(src->bstrVal));
         if (!copy.bstrVal && src->bstrVal) return E_OUTOFMEMORY;
     }
+    if (src->vt == VT_UNKNOWN && src->punkVal) src->punkVal->AddRef();
     VariantClear(dest);
     *dest = copy;
     return S_OK;
@@ -96,5 +98,13 @@ VARIANT MakeI4Variant(std::int32_t value) {
     VARIANT v;
     v.vt = VT_I4;
     v.lVal = value;
+    return v;
+}
+
+VARIANT MakeUnknownVariant(IUnknown* object) {
+    VARIANT v;
+    v.vt = VT_UNKNOWN;
+    v.punkVal = object;
+    if (object) object->AddRef();
     return v;
 }

@@ -54,6 +54,7 @@ enum : VARTYPE {
     VT_DATE = 7,
     VT_BSTR = 8,
     VT_BOOL = 11,
+    VT_UNKNOWN = 13,
     VT_DECIMAL = 14,
     VT_UI1 = 17,
     VT_ARRAY = 0x2000,
@@ -87,6 +88,7 @@ struct VARIANT {
         DATE date;
         BSTR bstrVal;
         DECIMAL decVal;
+        IUnknown* punkVal;  // a reference the variant holds
         void* byref;
     };
     VARIANT() : decVal() {}
@@ -94,7 +96,7 @@ struct VARIANT {
 using VARIANTARG = VARIANT;
 
 void VariantInit(VARIANT* v);
-// Frees what the variant owns (its text) and leaves it empty.
+// Frees what the variant owns (its text, its object reference) and leaves it empty.
 HRESULT VariantClear(VARIANT* v);
 HRESULT VariantCopy(VARIANT* dest, const VARIANT* src);
 // Converts src into the kind vt and stores it in dest (which may be src, the
@@ -110,3 +112,5 @@ HRESULT VarCyFromDec(const DECIMAL* in, CY* out);
 // Convenience for makers of values.
 VARIANT MakeTextVariant(std::u16string_view text);
 VARIANT MakeI4Variant(std::int32_t value);
+// A variant holding a new reference to the object.
+VARIANT MakeUnknownVariant(IUnknown* object);

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "platform/shell/TextEncoding.h"
+
 ColumnValue ColumnValue::Read(sqlite3_stmt* statement, int column) {
     ColumnValue value;
     switch (sqlite3_column_type(statement, column)) {
@@ -15,10 +17,10 @@ ColumnValue ColumnValue::Read(sqlite3_stmt* statement, int column) {
         break;
     case SQLITE_TEXT: {
         // The text first, then its length: asking for the text may convert it.
-        auto* text = static_cast<const char16_t*>(sqlite3_column_text16(statement, column));
-        auto bytes = static_cast<size_t>(sqlite3_column_bytes16(statement, column));
+        auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        auto bytes = static_cast<size_t>(sqlite3_column_bytes(statement, column));
         value.kind = Kind::Text;
-        value.text = text ? std::u16string_view(text, bytes / sizeof(char16_t)) : std::u16string_view(u"");
+        value.utf8 = text ? std::string_view(text, bytes) : std::string_view();
         break;
     }
     default: break;  // NULL, and a BLOB, which no table of the program holds
@@ -27,6 +29,12 @@ ColumnValue ColumnValue::Read(sqlite3_stmt* statement, int column) {
 }
 
 HRESULT ColumnValue::ToVariant(VARIANT* out) const {
+    if (kind != Kind::Text) return MakeVariant(kind, integer, real, {}, out);
+    return MakeVariant(kind, integer, real, TextEncoding::FromUtf8(utf8), out);
+}
+
+HRESULT ColumnValue::MakeVariant(Kind kind, std::int64_t integer, double real, std::u16string_view text,
+                                 VARIANT* out) {
     if (!out) return E_POINTER;
     VariantInit(out);
     switch (kind) {

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "platform/recordset/SqlText.h"
+#include "platform/shell/TextEncoding.h"
 
 namespace {
 
@@ -11,10 +12,13 @@ void Bind(sqlite3_stmt* statement, int n, const StoredValue& value) {
     case StoredValue::Kind::Null: sqlite3_bind_null(statement, n); break;
     case StoredValue::Kind::Integer: sqlite3_bind_int64(statement, n, value.integer); break;
     case StoredValue::Kind::Real: sqlite3_bind_double(statement, n, value.real); break;
-    case StoredValue::Kind::Text:
-        sqlite3_bind_text16(statement, n, value.text.data(), static_cast<int>(value.text.size() * sizeof(char16_t)),
-                            SQLITE_TRANSIENT);
+    case StoredValue::Kind::Text: {
+        // UTF-8 from our own encoder: SQLite's UTF-16 binding would read a
+        // leading U+FEFF or U+FFFE as a byte-order mark and change the text.
+        const std::string utf8 = TextEncoding::ToUtf8(value.text);
+        sqlite3_bind_text(statement, n, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
         break;
+    }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "platform/recordset/SqlText.h"
+#include "platform/shell/TextEncoding.h"
 
 namespace {
 
@@ -40,27 +41,30 @@ HRESULT RecordsetCursor::Open(sqlite3* db, std::u16string_view sql) {
 }
 
 HRESULT RecordsetCursor::Prepare(std::u16string_view sql) {
-    const void* tail = nullptr;
-    int bytes = static_cast<int>(sql.size() * sizeof(char16_t));
-    if (sqlite3_prepare16_v2(m_db, sql.data(), bytes, &m_stmt, &tail) != SQLITE_OK) {
+    // SQLite reads the statement as UTF-8 from our own encoder: its UTF-16
+    // entry points would take a leading U+FEFF or U+FFFE of a quoted text
+    // for a byte-order mark.
+    const std::string utf8 = TextEncoding::ToUtf8(sql);
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(m_db, utf8.c_str(), static_cast<int>(utf8.size()), &m_stmt, &tail) != SQLITE_OK) {
         m_stmt = nullptr;
         return m_failure.Record(sqlite3_errmsg(m_db));
     }
     if (!m_stmt) return m_failure.Record("the statement is empty");
     // What follows the statement may hold semicolons, blanks and comments,
     // but no second statement, nor anything SQLite cannot read.
-    const char16_t* end = sql.data() + sql.size();
-    const char16_t* rest = tail ? static_cast<const char16_t*>(tail) : end;
-    while (rest < end && !SqlText::OnlyBlankOrSemicolons(std::u16string_view(rest, end - rest))) {
+    const char* end = utf8.c_str() + utf8.size();
+    const char* rest = tail ? tail : end;
+    while (rest < end && !SqlText::OnlyBlankOrSemicolons(std::string_view(rest, end - rest))) {
         sqlite3_stmt* second = nullptr;
-        const void* next = nullptr;
-        int rc = sqlite3_prepare16_v2(m_db, rest, static_cast<int>((end - rest) * sizeof(char16_t)), &second, &next);
+        const char* next = nullptr;
+        int rc = sqlite3_prepare_v2(m_db, rest, static_cast<int>(end - rest), &second, &next);
         if (second) sqlite3_finalize(second);
-        if (rc != SQLITE_OK || second || !next || static_cast<const char16_t*>(next) <= rest) {
+        if (rc != SQLITE_OK || second || !next || next <= rest) {
             Finalise();
             return m_failure.Record("the text holds more than one statement");
         }
-        rest = static_cast<const char16_t*>(next);
+        rest = next;
     }
     return S_OK;
 }
@@ -70,8 +74,8 @@ void RecordsetCursor::ReadColumns(int first) {
     int count = sqlite3_column_count(m_stmt);
     for (int i = first; i < count; ++i) {
         Column c;
-        const void* name = sqlite3_column_name16(m_stmt, i);
-        c.name = name ? std::u16string(static_cast<const char16_t*>(name)) : std::u16string();
+        const char* name = sqlite3_column_name(m_stmt, i);
+        c.name = name ? TextEncoding::FromUtf8(name) : std::u16string();
         c.type = SqlText::TypeCodeOfDeclared(sqlite3_column_decltype(m_stmt, i));
         const char* table = sqlite3_column_table_name(m_stmt, i);
         const char* origin = sqlite3_column_origin_name(m_stmt, i);

@@ -10,6 +10,8 @@
 extern const CLSID CLSID_Recordset;
 // {113033F6-F682-11D2-BB62-00C04F680ACC}
 extern const IID IID_IRecordset;
+extern const CLSID CLSID_Connection;
+extern const IID IID_IConnection;
 extern const IID IID_IFields;
 extern const IID IID_IField;
 
@@ -46,10 +48,33 @@ public:
     virtual HRESULT get_Item(const VARIANT& index, IField** ppField) = 0;
 };
 
+// A connection to the database: what several recordsets share when their
+// statements are to be one transaction. The file is opened when it is first
+// needed, so that opening a connection alone never touches it.
+class IConnection : public IUnknown {
+public:
+    // connection: the database's device path, a text.
+    virtual HRESULT Open(const VARIANT& connection) = 0;
+    // A write transaction from now on: the database is held for writing
+    // (waiting a while for another program that holds it), so that what is
+    // read inside it stays true until the commit. No nesting: pLevel is 1.
+    virtual HRESULT BeginTrans(long* pLevel) = 0;
+    // Makes every change since BeginTrans lasting, at once and durably.
+    // When it fails, the transaction is still open: roll it back.
+    virtual HRESULT CommitTrans() = 0;
+    // Forgets every change since BeginTrans.
+    virtual HRESULT RollbackTrans() = 0;
+    // Ends the connection; an open transaction is rolled back.
+    virtual HRESULT Close() = 0;
+    virtual HRESULT get_LastError(BSTR* pText) = 0;
+};
+
 class IRecordset : public IUnknown {
 public:
-    // source: the statement text; connection: the database's device path;
-    // both texts. Negative results are failures.
+    // source: the statement text; connection: the database's device path (a
+    // text: the recordset connects by itself) or a connection of this
+    // component (VT_UNKNOWN: the statement runs inside its transaction).
+    // Negative results are failures.
     virtual HRESULT Open(const VARIANT& source, const VARIANT& connection, long cursorType, long lockType,
                          long options) = 0;
     virtual HRESULT get_EOF(VARIANT_BOOL* pEOF) = 0;

@@ -14,6 +14,13 @@ bool SqlText::OnlyBlankOrSemicolons(std::u16string_view tail) {
     return true;
 }
 
+bool SqlText::OnlyBlankOrSemicolons(std::string_view tail) {
+    for (char c : tail) {
+        if (!IsBlank(static_cast<unsigned char>(c)) && c != ';') return false;
+    }
+    return true;
+}
+
 bool SqlText::IsWordChar(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || IsDigit(c) || c == u'_' || c > 0x7F;
 }

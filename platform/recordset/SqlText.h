@@ -20,6 +20,8 @@ public:
     static bool IsBlank(char16_t c);
     // Whether what follows a statement holds nothing but blanks and semicolons.
     static bool OnlyBlankOrSemicolons(std::u16string_view tail);
+    // The same for the UTF-8 text that SQLite reads.
+    static bool OnlyBlankOrSemicolons(std::string_view tail);
     // The words (lower case) and signs of a statement; a quoted text or name,
     // '...', "...", `...` or [...], is the one word "?".
     static std::vector<std::u16string> Words(std::u16string_view sql);

@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include "platform/shell/AsciiCase.h"
-#include "platform/shell/DeviceFileSystem.h"
 #include "platform/shell/TextEncoding.h"
 
 namespace {
@@ -27,7 +26,7 @@ SqliteRecordset::SqliteRecordset() : m_fields(*this) {}
 
 SqliteRecordset::~SqliteRecordset() {
     m_cursor.Close();  // its statement goes before the connection
-    if (m_db) sqlite3_close(m_db);
+    if (m_connection) m_connection->Release();
 }
 
 HRESULT SqliteRecordset::Create(REFIID riid, void** ppv) {
@@ -46,32 +45,33 @@ namespace {
 const bool g_registered = (SqliteRecordset::Register(), true);
 } // namespace
 
-HRESULT SqliteRecordset::OpenDatabase(const std::u16string& devicePath) {
-    if (m_db && devicePath == m_dbPath) return S_OK;
-    if (m_db) sqlite3_close(m_db);
-    m_db = nullptr;
-    std::string host = DeviceFileSystem::HostPath(devicePath).string();
-    // Read-write, never create: a missing file is a failure, not a new database.
-    // The object lives on the one thread that made it (the apartment rule of
-    // COM), so its connection needs no lock of its own on every call.
-    if (sqlite3_open_v2(host.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
-        std::string why = m_db ? sqlite3_errmsg(m_db) : "cannot open";
-        sqlite3_close(m_db);
-        m_db = nullptr;
-        return Fail("database " + TextEncoding::ToUtf8(devicePath) + ": " + why);
+HRESULT SqliteRecordset::Connect(const VARIANT& connection) {
+    SqliteConnection* wanted = nullptr;
+    if (connection.vt == VT_UNKNOWN) {
+        wanted = SqliteConnection::Of(connection.punkVal);
+        if (!wanted) return Fail("the connection is not one of this component");
+        wanted->AddRef();
+    } else if (m_connection && m_connection->DevicePath() == TextOf(connection)) {
+        wanted = m_connection;
+        wanted->AddRef();
+    } else {
+        wanted = SqliteConnection::ForPath(TextOf(connection));
     }
-    sqlite3_busy_timeout(m_db, 2000);
-    m_dbPath = devicePath;
-    return S_OK;
+    if (m_connection) m_connection->Release();
+    m_connection = wanted;
+    m_db = m_connection->Database(m_failure);
+    return m_db ? S_OK : E_FAIL;
 }
 
 HRESULT SqliteRecordset::Open(const VARIANT& source, const VARIANT& connection, long, long, long) {
     Close();
     m_failure.Clear();
-    if (source.vt != VT_BSTR || connection.vt != VT_BSTR || !source.bstrVal || !connection.bstrVal) {
-        return Fail("source and connection must be texts");
+    bool connectionGiven = (connection.vt == VT_BSTR && connection.bstrVal) ||
+                           (connection.vt == VT_UNKNOWN && connection.punkVal);
+    if (source.vt != VT_BSTR || !source.bstrVal || !connectionGiven) {
+        return Fail("the source must be a text, the connection a text or a connection object");
     }
-    HRESULT hr = OpenDatabase(TextOf(connection));
+    HRESULT hr = Connect(connection);
     if (FAILED(hr)) return hr;
     hr = m_cursor.Open(m_db, std::u16string_view(source.bstrVal, SysStringLen(source.bstrVal)));
     MatchFieldObjects();

@@ -18,6 +18,7 @@
 #include "platform/recordset/PendingRow.h"
 #include "platform/recordset/RecordsetCursor.h"
 #include "platform/recordset/RecordsetInterfaces.h"
+#include "platform/recordset/SqliteConnection.h"
 #include "platform/recordset/SqliteField.h"
 #include "platform/recordset/SqliteFields.h"
 
@@ -55,12 +56,14 @@ private:
     SqliteRecordset();
     ~SqliteRecordset();
 
-    HRESULT OpenDatabase(const std::u16string& devicePath);
+    // The connection the statement runs on: the one passed, or one of the
+    // recordset's own for a device path (kept while the path stays the same).
+    HRESULT Connect(const VARIANT& connection);
     bool HasColumn(int column) const { return column >= 0 && column < ColumnCount(); }
     void MatchFieldObjects();
 
-    sqlite3* m_db = nullptr;
-    std::u16string m_dbPath;
+    SqliteConnection* m_connection = nullptr;  // a reference the recordset holds
+    sqlite3* m_db = nullptr;                   // the connection's database
     FailureReason m_failure;
     RecordsetCursor m_cursor{m_failure};
     PendingRow m_pending;

@@ -1,21 +1,14 @@
 #include "platform/recordset/StoredValue.h"
 
+#include "platform/shell/TextEncoding.h"
+
 StoredValue StoredValue::Of(const ColumnValue& value) {
     StoredValue stored;
     stored.kind = value.kind;
     stored.integer = value.integer;
     stored.real = value.real;
-    stored.text.assign(value.text);
+    if (value.kind == Kind::Text) stored.text = TextEncoding::FromUtf8(value.utf8);
     return stored;
-}
-
-ColumnValue StoredValue::View() const {
-    ColumnValue value;
-    value.kind = kind;
-    value.integer = integer;
-    value.real = real;
-    value.text = text;
-    return value;
 }
 
 HRESULT StoredValue::FromVariant(const VARIANT& in, StoredValue& out) {

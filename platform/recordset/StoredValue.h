@@ -18,8 +18,7 @@ struct StoredValue {
     std::u16string text;
 
     static StoredValue Of(const ColumnValue& value);
-    ColumnValue View() const;
-    HRESULT ToVariant(VARIANT* out) const { return View().ToVariant(out); }
+    HRESULT ToVariant(VARIANT* out) const { return ColumnValue::MakeVariant(kind, integer, real, text, out); }
     // Exact numbers as integers (a currency with no fraction too), other
     // numbers and dates as reals, texts as texts; any other kind is refused.
     static HRESULT FromVariant(const VARIANT& in, StoredValue& out);

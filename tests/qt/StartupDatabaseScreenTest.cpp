@@ -82,6 +82,33 @@ TEST_F(StartupDatabaseScreen, MissingTablesAreNamed) {
     ExpectBoxSays("테이블이 없습니다: Unit_tbl, ShpStore_tbl");
 }
 
+// A column gone, or a page damaged: named before the main menu, where
+// otherwise saves would go on reporting success on the file.
+TEST_F(StartupDatabaseScreen, AMissingColumnOrADamagedPageIsNamed) {
+    ASSERT_EQ(FirstInstallation::Install(m_root).outcome, FirstInstallation::Outcome::Created);
+    Sql("alter table ProdName_tbl drop column CategoryName");
+    Start(true);
+    ExpectBoxSays("열이 없습니다: ProdName_tbl.CategoryName");
+
+    m_seenBoxes.clear();
+    std::filesystem::remove_all(m_root);
+    ASSERT_EQ(FirstInstallation::Install(m_root).outcome, FirstInstallation::Outcome::Created);
+    Sql("insert into ShoppingList_tbl with recursive n(i) as (select 1 union all select i + 1 from n where i < 3000) "
+        "select i, '과일', printf('상품%05d', i), 1, '개', 0, '', 0, 0, 0, '', '', '', '' from n");
+    const auto size = std::filesystem::file_size(m_file);
+    ASSERT_GT(size, 8u * 4096);
+    {
+        // Four kilobytes of noise in the middle of the file, after the
+        // last connection has written everything into it.
+        std::fstream file(m_file, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(static_cast<std::streamoff>(size / 2 / 4096 * 4096));
+        for (int i = 0; i < 4096; ++i) file.put(static_cast<char>(0xA5 ^ i));
+    }
+    EXPECT_NE(StartupDatabase::Problem(m_root).find("손상"), std::string::npos) << StartupDatabase::Problem(m_root);
+    Start(true);
+    ExpectBoxSays("파일이 손상되었습니다");
+}
+
 TEST_F(StartupDatabaseScreen, AFolderWhereTheFileShouldBeIsNamed) {
     std::filesystem::create_directories(m_file);
     Start(true);

@@ -170,9 +170,9 @@ TEST_F(PaymentDialog, ATripNumberBeyondThirtyTwoBitsIsRefused) {
               "1|2147483647|Y\n2|NULL|\n");
 }
 
-// The list runs 귤, 배, 사과; the database refuses 배. 귤 was paid already and
-// goes back to unpaid with the payment's date and shop; 배 keeps what it had;
-// 사과 was never reached.
+// The list runs 귤, 배, 사과; the database refuses 배. The payment is one
+// transaction: 귤, paid already, is rolled back with it to exactly what it
+// was, its date and shop included, and nothing is left for 취소 to undo.
 class RefusedRow : public PaymentDialog {
 protected:
     void SetUp() override {
@@ -191,7 +191,7 @@ protected:
             EXPECT_EQ(Trips(),
                       "1|NULL||2024-03-10|다른가게\n"
                       "2|NULL||2024-03-10|다른가게\n"
-                      "3|0||2024-03-15|한빛마트\n"
+                      "3|NULL||2024-03-10|다른가게\n"
                       "4|4|Y|2024-02-01|한빛마트\n");
             EXPECT_EQ(Rows(top), 3);
             EXPECT_EQ(Text(top, IDC_PM_EDIT_TOTAL), "3800");
@@ -210,12 +210,15 @@ TEST_F(RefusedRow, ASecondTryPaysAllUnderANumberComputedAfresh) {
               "1|5|Y\n2|5|Y\n3|5|Y\n4|4|Y\n");
 }
 
-TEST_F(RefusedRow, CancelAfterwardsUndoesTheTriedNumberAndCloses) {
-    driver.Then([this](CDialog& top) { DialogInput::ClickButton(top, IDC_PM_BTN_CANCEL); });
-    EXPECT_TRUE(driver.Run(dlg));
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"처리오류", "처리완료"}));
-    EXPECT_EQ(DatabaseTest::Rows("select SeqNo, MgrNo, PayYN from ShoppingList_tbl order by SeqNo"),
-              "1|NULL|\n2|NULL|\n3|0|\n4|4|Y\n");
+TEST_F(RefusedRow, CancelAfterwardsHasNothingToUndoAndCloses) {
+    driver.Then([this](CDialog& top) {
+        DialogInput::ClickButton(top, IDC_PM_BTN_CANCEL);
+        EXPECT_TRUE(top.HasEnded());
+    });
+    driver.Run(dlg);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"처리오류"});
+    EXPECT_EQ(DatabaseTest::Rows("select SeqNo, MgrNo, PayYN, ShpDate from ShoppingList_tbl order by SeqNo"),
+              "1|NULL||2024-03-10\n2|NULL||2024-03-10\n3|NULL||2024-03-10\n4|4|Y|2024-02-01\n");
 }
 
 TEST_F(PaymentDialog, AnUndoneTripIsListedAgainAndMayGetItsNumberBack) {

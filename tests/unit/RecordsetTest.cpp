@@ -175,7 +175,7 @@ TEST_F(Recordset, EachFailureKeepsItsReason) {
     EXPECT_LT(rs->Open(source, elsewhere, 2, 2, 1), 0);
     EXPECT_EQ(Reason(), "database \\Program Files\\Cartavel\\없는.cdb: unable to open database file");
     EXPECT_LT(rs->Open(source, MakeI4Variant(1), 2, 2, 1), 0);
-    EXPECT_EQ(Reason(), "source and connection must be texts");
+    EXPECT_EQ(Reason(), "the source must be a text, the connection a text or a connection object");
     VariantClear(&source);
     VariantClear(&elsewhere);
     BSTR* nowhere = nullptr;

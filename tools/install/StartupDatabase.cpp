@@ -3,35 +3,15 @@
 #include <sqlite3.h>
 
 #include <cstdio>
-#include <set>
-#include <vector>
 
 #include "platform/framework/CWinApp.h"
+#include "tools/install/DatabaseLayout.h"
 #include "tools/install/FirstInstallation.h"
 
 namespace {
 
-const char* const kTables[] = {"Category_tbl", "ProdName_tbl", "Unit_tbl", "ShpStore_tbl", "ShoppingList_tbl"};
-
 std::string Unusable(const std::filesystem::path& file, const std::string& why) {
     return "데이터베이스 파일을 사용할 수 없습니다.\n" + file.string() + "\n" + why;
-}
-
-// The tables of an open database, or the reason they cannot be read.
-bool ReadTables(sqlite3* db, std::set<std::string>& tables, std::string& why) {
-    sqlite3_stmt* statement = nullptr;
-    int rc = sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &statement, nullptr);
-    if (rc == SQLITE_OK) {
-        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
-            tables.insert(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-        }
-    }
-    int code = sqlite3_extended_errcode(db);
-    sqlite3_finalize(statement);
-    if (rc == SQLITE_DONE) return true;
-    why = (code == SQLITE_NOTADB ? "데이터베이스 파일이 아닙니다" : "읽을 수 없습니다") + std::string(" (") +
-          sqlite3_errmsg(db) + ")";
-    return false;
 }
 
 std::string Check(const std::filesystem::path& file) {
@@ -42,16 +22,8 @@ std::string Check(const std::filesystem::path& file) {
         sqlite3_close(db);
         return Unusable(file, why);
     }
-    std::set<std::string> tables;
-    std::string why;
-    if (ReadTables(db, tables, why)) {
-        std::string missing;
-        for (const char* table : kTables) {
-            if (!tables.count(table)) missing += (missing.empty() ? "" : ", ") + std::string(table);
-        }
-        if (!missing.empty()) why = "테이블이 없습니다: " + missing;
-        else if (sqlite3_db_readonly(db, "main") == 1) why = "읽기 전용이라 저장할 수 없습니다";
-    }
+    std::string why = DatabaseLayout::Problem(db);
+    if (why.empty() && sqlite3_db_readonly(db, "main") == 1) why = "읽기 전용이라 저장할 수 없습니다";
     sqlite3_close(db);
     return why.empty() ? "" : Unusable(file, why);
 }

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "platform/recordset/SqlText.h"
+#include "platform/recordset/SqliteConnection.h"
 #include "platform/shell/TextEncoding.h"
 
 namespace {
@@ -41,7 +42,7 @@ const StoredValue* PendingRow::Find(int column) const {
     return nullptr;
 }
 
-HRESULT PendingRow::WriteBack(sqlite3* db, const std::vector<RecordsetCursor::Column>& columns,
+HRESULT PendingRow::WriteBack(SqliteConnection& connection, const std::vector<RecordsetCursor::Column>& columns,
                               RecordsetCursor::Row& row, FailureReason& failure) {
     if (m_changes.empty()) return S_OK;
     auto changes = std::move(m_changes);
@@ -54,16 +55,15 @@ HRESULT PendingRow::WriteBack(sqlite3* db, const std::vector<RecordsetCursor::Co
         sql += (i ? "," : "") + SqlText::QuotedName(column.origin) + "=?";
     }
     sql += " WHERE _rowid_=?";
-    sqlite3_stmt* update = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &update, nullptr) != SQLITE_OK) {
-        return failure.Record(sqlite3_errmsg(db));
-    }
+    sqlite3_stmt* update = connection.Reusable(sql, failure);
+    if (!update) return E_FAIL;
     int n = 1;
     for (const auto& [column, value] : changes) Bind(update, n++, value);
     sqlite3_bind_int64(update, n, row.rowid);
     int rc = sqlite3_step(update);
-    std::string refusal = rc == SQLITE_DONE ? std::string() : sqlite3_errmsg(db);
-    sqlite3_finalize(update);
+    std::string refusal = rc == SQLITE_DONE ? std::string() : sqlite3_errmsg(sqlite3_db_handle(update));
+    // Reset at once: a statement left running would keep its read open.
+    sqlite3_reset(update);
     if (rc != SQLITE_DONE) return failure.Record(refusal);
     for (auto& [column, value] : changes) row.values[column] = std::move(value);
     return S_OK;

@@ -14,7 +14,7 @@
 #include "platform/recordset/RecordsetCursor.h"
 #include "platform/recordset/StoredValue.h"
 
-struct sqlite3;
+class SqliteConnection;
 
 class PendingRow {
 public:
@@ -26,7 +26,8 @@ public:
 
     // Writes the changes to the file and into the row in memory. They are
     // gone afterwards, written or refused.
-    HRESULT WriteBack(sqlite3* db, const std::vector<RecordsetCursor::Column>& columns, RecordsetCursor::Row& row,
+    HRESULT WriteBack(SqliteConnection& connection, const std::vector<RecordsetCursor::Column>& columns,
+                      RecordsetCursor::Row& row,
                       FailureReason& failure);
 
 private:

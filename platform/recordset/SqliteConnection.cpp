@@ -79,6 +79,24 @@ sqlite3* SqliteConnection::Database(FailureReason& failure) {
     return m_db;
 }
 
+sqlite3_stmt* SqliteConnection::Reusable(const std::string& sql, FailureReason& failure) {
+    sqlite3* db = Database(failure);
+    if (!db) return nullptr;
+    auto found = m_reusable.find(sql);
+    if (found != m_reusable.end()) {
+        sqlite3_reset(found->second);
+        sqlite3_clear_bindings(found->second);
+        return found->second;
+    }
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v3(db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
+        failure.Record(sqlite3_errmsg(db));
+        return nullptr;
+    }
+    m_reusable.emplace(sql, statement);
+    return statement;
+}
+
 HRESULT SqliteConnection::Run(const char* statement) {
     m_failure.Clear();
     sqlite3* db = Database(m_failure);
@@ -110,6 +128,8 @@ HRESULT SqliteConnection::RollbackTrans() {
 HRESULT SqliteConnection::Close() {
     // sqlite3_close_v2 waits for statements a recordset still holds, and
     // rolls back a transaction that was never committed.
+    for (auto& [sql, statement] : m_reusable) sqlite3_finalize(statement);
+    m_reusable.clear();
     if (m_db) sqlite3_close_v2(m_db);
     m_db = nullptr;
     return S_OK;

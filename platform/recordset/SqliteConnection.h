@@ -11,6 +11,7 @@
 // another program before the commit. Commits are synced (the file's default,
 // synchronous FULL): once CommitTrans returns, the change survives a crash.
 
+#include <map>
 #include <string>
 
 #include "platform/com/ComObject.h"
@@ -18,6 +19,7 @@
 #include "platform/recordset/RecordsetInterfaces.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 class SqliteConnection : public ComObject<IConnection, IID_IConnection> {
 public:
@@ -41,6 +43,11 @@ public:
     // be opened, with the reason in `failure`.
     sqlite3* Database(FailureReason& failure);
     const std::u16string& DevicePath() const { return m_devicePath; }
+    // A statement prepared once and kept while the connection is open, reset
+    // and ready to bind: the write-back of a row is the same text for every
+    // row of an update, and preparing it (its triggers and indexes) costs
+    // more than running it. Null when it cannot be prepared, with the reason.
+    sqlite3_stmt* Reusable(const std::string& sql, FailureReason& failure);
 
 private:
     SqliteConnection() = default;
@@ -50,5 +57,6 @@ private:
 
     std::u16string m_devicePath;
     sqlite3* m_db = nullptr;
+    std::map<std::string, sqlite3_stmt*> m_reusable;
     FailureReason m_failure;
 };

@@ -149,7 +149,7 @@ HRESULT SqliteRecordset::MoveNext() {
     if (!m_cursor.OnRow()) return Fail("no row to leave");
     HRESULT written = S_OK;
     if (m_cursor.Where() == RecordsetCursor::State::RowInMemory) {
-        written = m_pending.WriteBack(m_db, m_cursor.Columns(), m_cursor.CurrentRowInMemory(), m_failure);
+        written = m_pending.WriteBack(*m_connection, m_cursor.Columns(), m_cursor.CurrentRowInMemory(), m_failure);
     }
     HRESULT stepped = m_cursor.MoveNext();
     return FAILED(written) ? written : stepped;
@@ -163,7 +163,7 @@ HRESULT SqliteRecordset::CancelUpdate() {
 HRESULT SqliteRecordset::Close() {
     HRESULT written = S_OK;
     if (m_cursor.Where() == RecordsetCursor::State::RowInMemory) {
-        written = m_pending.WriteBack(m_db, m_cursor.Columns(), m_cursor.CurrentRowInMemory(), m_failure);
+        written = m_pending.WriteBack(*m_connection, m_cursor.Columns(), m_cursor.CurrentRowInMemory(), m_failure);
     }
     m_cursor.Close();
     m_pending.Clear();

@@ -43,7 +43,8 @@ private:
     void RecomputeAmount();
     // Checks the four number fields and rewrites each with "%d"; false when
     // one is not a whole number within 32 bits.
-    bool NormaliseNumbers();
+    // The number fields in screen order; the id of the first refused, 0 when all are whole.
+    int NormaliseNumbers();
     // Stores the fields into the chosen row; "처리오류" when that fails.
     void StoreItem(const CString& strPrice, const CString& strDiscount, const CString& strAmount);
 

@@ -45,7 +45,10 @@ BOOL CMainMenuDlg::OnInitDialog() {
         b.button.LoadBitmaps(caption + _T("U"));
         b.button.SizeToContent();
     }
-    return TRUE;
+    // The first tab stop is the exit button: Enter right after the start
+    // would end the program. The keyboard starts where the functions do.
+    m_btnBasicInfo.SetFocus();
+    return FALSE;
 }
 
 void CMainMenuDlg::OnBasicInfo() {

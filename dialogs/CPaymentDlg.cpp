@@ -172,5 +172,11 @@ void CPaymentDlg::OnCancelPayment() {
         EndDialog(IDCANCEL);
         return;
     }
+    // Undoing a paid trip changes every one of its rows: a slip of the
+    // finger must not do it.
+    if (m_strMode == _T("MODIFY") &&
+        MessageBox(_T("정말 결제를 취소하시겠습니까?"), _T("확인"), MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        return;
+    }
     UndoPayment();
 }

@@ -126,11 +126,13 @@ void CPlanDlg::OnSave() {
     UpdateData(TRUE);
     if (m_strCategory.IsEmpty() || m_strProdName.IsEmpty()) {
         AfxMessageBox(_T("입력이 오류."));
+        PointAtRefusedField(m_strCategory.IsEmpty() ? IDC_PL_COMBO_CATEGORY : IDC_PL_COMBO_PRODUCT);
         return;
     }
     // Quantity and discount go bare into number columns.
     if (!CNumberRules::NormaliseWholeNumber(m_strQty) || !CNumberRules::NormaliseWholeNumber(m_strDcAmt)) {
         AfxMessageBox(_T("입력이 오류."));
+        PointAtRefusedField(CNumberRules::NormaliseWholeNumber(m_strQty) ? IDC_PL_EDIT_DCAMT : IDC_PL_EDIT_QTY);
         return;
     }
     m_strSeqNo.Trim();

@@ -132,6 +132,8 @@ void CSearchDlg::OnClickList(NMHDR* pNMHDR, LRESULT* pResult) {
     pDlg->m_strStoreName = m_listTrips.GetItemText(nItem, 2);
     pDlg->DoModal();
     delete pDlg;
+    // The payment dialog left its own title in the navigation bar.
+    SHSetNavBarText(GetSafeHwnd(), _T("쇼핑검색"));
     ReloadList();
     *pResult = 0;
 }

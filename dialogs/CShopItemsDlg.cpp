@@ -196,9 +196,12 @@ void CShopItemsDlg::OnAmountKillFocus() {
     UpdateData(FALSE);
 }
 
-bool CShopItemsDlg::NormaliseNumbers() {
-    return CNumberRules::NormaliseWholeNumber(m_strShpQty) && CNumberRules::NormaliseWholeNumber(m_strPrice) &&
-           CNumberRules::NormaliseWholeNumber(m_strTotDcAmt) && CNumberRules::NormaliseWholeNumber(m_strShpAmount);
+int CShopItemsDlg::NormaliseNumbers() {
+    if (!CNumberRules::NormaliseWholeNumber(m_strShpQty)) return IDC_SI_EDIT_QTY;
+    if (!CNumberRules::NormaliseWholeNumber(m_strPrice)) return IDC_SI_EDIT_PRICE;
+    if (!CNumberRules::NormaliseWholeNumber(m_strTotDcAmt)) return IDC_SI_EDIT_DISCOUNT;
+    if (!CNumberRules::NormaliseWholeNumber(m_strShpAmount)) return IDC_SI_EDIT_AMOUNT;
+    return 0;
 }
 
 void CShopItemsDlg::OnSave() {
@@ -209,8 +212,9 @@ void CShopItemsDlg::SaveItem() {
     UpdateData(TRUE);
     // The numbers go bare into number columns: anything but a whole number
     // would break the statement or store a value no sum can use.
-    if (!NormaliseNumbers()) {
+    if (int nRefused = NormaliseNumbers()) {
         AfxMessageBox(_T("입력이 오류."));
+        PointAtRefusedField(nRefused);
         return;
     }
     ZeroWhenEmpty(m_strShpQty);
@@ -219,6 +223,7 @@ void CShopItemsDlg::SaveItem() {
     ZeroWhenEmpty(m_strShpAmount);
     if (m_strShpQty == _T("0") || m_strShpAmount == _T("0")) {
         AfxMessageBox(_T("입력이 오류."));
+        PointAtRefusedField(m_strShpQty == _T("0") ? IDC_SI_EDIT_QTY : IDC_SI_EDIT_AMOUNT);
         return;
     }
     StoreItem(m_strPrice, m_strTotDcAmt, m_strShpAmount);
@@ -238,6 +243,7 @@ void CShopItemsDlg::OnCancelItem() {
     // The chosen row leaves the payment list and is a planned item again.
     if (!CNumberRules::NormaliseWholeNumber(m_strShpQty)) {
         AfxMessageBox(_T("입력이 오류."));
+        PointAtRefusedField(IDC_SI_EDIT_QTY);
         return;
     }
     // An emptied quantity or unit field is no new quantity or unit: the

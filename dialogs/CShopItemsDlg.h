@@ -41,9 +41,9 @@ protected:
 private:
     // Q x P - D into the amount, empty when it is 0 or does not fit.
     void RecomputeAmount();
-    // Checks the four number fields and rewrites each with "%d"; false when
-    // one is not a whole number within 32 bits.
-    bool NormaliseNumbers();
+    // Checks the four number fields and rewrites each with "%d".
+    // The number fields in screen order; the id of the first refused, 0 when all are whole.
+    int NormaliseNumbers();
     // An empty field takes the chosen row's stored value from list column nColumn.
     void KeepStoredWhenEmpty(CString& strField, int nColumn);
     // Stores the fields into the chosen row; "처리오류" when that fails.

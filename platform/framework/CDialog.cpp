@@ -97,6 +97,10 @@ INT_PTR CDialog::DoModal() {
     return m_nResult;
 }
 
+void CDialog::PointAtRefusedField(int nID) {
+    if (WindowSystem* ws = WindowSystem::Current(); ws && m_bRunning && !m_bEnded) ws->FieldRefused(*this, nID);
+}
+
 void CDialog::EndDialog(int nResult) {
     m_nResult = nResult;
     m_bEnded = true;

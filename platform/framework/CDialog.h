@@ -26,6 +26,9 @@ public:
     bool IsAttached() const override { return m_bRunning; }
     void SetIcon(HICON hIcon, BOOL bBigIcon);
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    // After a message that refused the text of control nID: the person is
+    // taken there to correct it.
+    void PointAtRefusedField(int nID);
 
     // Framework side, for window systems and drivers.
     UINT TemplateId() const { return m_nIDTemplate; }

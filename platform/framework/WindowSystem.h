@@ -34,6 +34,10 @@ public:
     virtual void DestroyDialogWindow(CDialog& dialog) = 0;
     // Shows a message box and returns the button pressed (IDOK, IDYES, ...).
     virtual int ShowMessageBox(const MessageBoxRequest& request) = 0;
+    // The dialog refused the text of control nID and has said so: a screen
+    // takes the person there, the text selected, for the correction. Without
+    // a person nothing moves.
+    virtual void FieldRefused(CDialog& dialog, int nID) { (void)dialog; (void)nID; }
     virtual void TitleChanged(const CString& title) = 0;
     virtual void Beep() = 0;
     // A statement of the program's data access failed, for this reason: for

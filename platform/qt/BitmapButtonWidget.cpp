@@ -20,13 +20,20 @@ void BitmapButtonWidget::paintEvent(QPaintEvent*) {
     const CBitmap& bitmap = m_pButton->ImageFor(state);
     if (!bitmap.IsLoaded()) return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, PixmapFor(bitmap.FileBytes().data(), bitmap.FileBytes().size()));
+    painter.drawPixmap(0, 0, PixmapFor(bitmap, QtBitmap::ZoomOf(this)));
+    // The images have no focused face of their own: without a frame a
+    // keyboard user would not see where Enter goes. The window's focus
+    // counts: without a window manager the window is never the active one.
+    if (window()->focusWidget() == this) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
-const QPixmap& BitmapButtonWidget::PixmapFor(const unsigned char* bytes, std::size_t size) {
-    auto found = m_pixmaps.find(bytes);
+const QPixmap& BitmapButtonWidget::PixmapFor(const CBitmap& bitmap, int zoom) {
+    std::pair key(bitmap.FileBytes().data(), zoom);
+    auto found = m_pixmaps.find(key);
     if (found != m_pixmaps.end()) return found->second;
-    CBitmap bitmap;
-    bitmap.LoadFromBytes({bytes, size});
-    return m_pixmaps.emplace(bytes, QPixmap::fromImage(QtBitmap::ToImage(bitmap))).first->second;
+    return m_pixmaps.emplace(key, QtBitmap::ToPixmap(bitmap, zoom)).first->second;
 }

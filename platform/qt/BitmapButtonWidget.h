@@ -1,11 +1,14 @@
 #pragma once
 // An owner-drawn button that paints the framework button's image for its
-// state at the image's own size, and nothing else: no face, no focus frame.
+// state at the image's own size, no face, and a dotted focus frame over the
+// image while it has the keyboard.
 
 #include <QAbstractButton>
 #include <QPixmap>
 #include <map>
+#include <utility>
 
+class CBitmap;
 class CBitmapButton;
 
 class BitmapButtonWidget : public QAbstractButton {
@@ -20,8 +23,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QPixmap& PixmapFor(const unsigned char* bytes, std::size_t size);
+    const QPixmap& PixmapFor(const CBitmap& bitmap, int zoom);
 
     const CBitmapButton* m_pButton = nullptr;
-    std::map<const unsigned char*, QPixmap> m_pixmaps;
+    // By the image's bytes and the zoom it was drawn for.
+    std::map<std::pair<const unsigned char*, int>, QPixmap> m_pixmaps;
 };

@@ -36,6 +36,12 @@ void ComboBoxPeer::Show(ControlChange change, int, int) {
     else if ((change == ControlChange::Text || change == ControlChange::Selection) && !IsDelivering()) ShowField();
 }
 
+void ComboBoxPeer::ShowHeldBackText() {
+    // Only a text the program changed: the field's list state stays as the
+    // person left it otherwise.
+    if (Widget()->lineEdit()->text() != QtText::ToQString(Control().WindowText())) ShowField();
+}
+
 void ComboBoxPeer::Typed(const QString& text) {
     Deliver([&] { DialogInput::TypeText(Dialog(), Id(), QtText::FromQString(text)); });
     ShowField();
@@ -44,6 +50,9 @@ void ComboBoxPeer::Typed(const QString& text) {
 void ComboBoxPeer::Picked(int index) {
     Deliver([&] { DialogInput::ChooseEntry(Dialog(), Id(), index); });
     ShowField();
+    // Qt leaves the cursor after the picked text, and a text wider than the
+    // field then shows its end only.
+    Widget()->lineEdit()->setCursorPosition(0);
 }
 
 void ComboBoxPeer::ShowEntries() {
@@ -64,5 +73,6 @@ void ComboBoxPeer::ShowField() {
     int selected = Control().GetCurSel();
     if (combo->currentIndex() != selected) combo->setCurrentIndex(selected);
     if (edit->text() != text) edit->setText(text);
-    if (sameText) edit->setCursorPosition(cursor);
+    // A text the program sets shows from its start, as on the device.
+    edit->setCursorPosition(sameText ? cursor : 0);
 }

@@ -13,6 +13,7 @@ public:
 protected:
     void ShowState() override;
     void Show(ControlChange change, int row, int column) override;
+    void ShowHeldBackText() override;
 
 private:
     void Typed(const QString& text);

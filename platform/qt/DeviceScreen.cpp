@@ -72,7 +72,7 @@ void DeviceScreen::closeEvent(QCloseEvent* event) {
 void DeviceScreen::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && !QApplication::activePopupWidget()) {
         ComposingText::CommitPending();
-        m_closeTopDialog();
+        if (m_bEscapeCloses) m_closeTopDialog();
         return;
     }
     QWidget::keyPressEvent(event);

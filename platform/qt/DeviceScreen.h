@@ -20,6 +20,8 @@ public:
     void ShowIcon(HICON icon);
     // Called once, when the screen has been painted for the first time.
     void OnFirstPaint(std::function<void()> painted) { m_firstPaint = std::move(painted); }
+    // Whether Escape closes the dialog shown (not on the main menu).
+    void SetEscapeCloses(bool closes) { m_bEscapeCloses = closes; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,4 +37,5 @@ private:
     HICON m_hIcon = nullptr;
     std::function<void()> m_firstPaint;
     bool m_bPainted = false;
+    bool m_bEscapeCloses = true;
 };

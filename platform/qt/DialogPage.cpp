@@ -1,6 +1,8 @@
 #include "platform/qt/DialogPage.h"
 
+#include <QComboBox>
 #include <QEventLoop>
+#include <QLineEdit>
 
 #include "platform/framework/CDialog.h"
 #include "platform/qt/BitmapButtonPeer.h"
@@ -89,6 +91,23 @@ QWidget* DialogPage::ControlWidget(int nID) const {
         if (peer->Control().GetDlgCtrlID() == nID) return peer->Widget();
     }
     return nullptr;
+}
+
+void DialogPage::TakeFocusToCorrect(int nID) {
+    for (QtControlPeer* peer : m_peers) {
+        CWnd& control = peer->Control();
+        if (control.GetDlgCtrlID() != nID || !control.IsWindowVisible() || !control.TakesFocus()) continue;
+        // The handler that refused the text runs on: the field it points at
+        // holds the focus from here, as if tapped (the button left has no
+        // focus-loss handler to run).
+        m_dialog.MoveFocus(&control);
+        QWidget* widget = peer->FocusWidget();
+        m_owner.ApplyChange([&] { widget->setFocus(Qt::OtherFocusReason); });
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) edit = combo->lineEdit();
+        if (edit) edit->selectAll();
+        return;
+    }
 }
 
 void DialogPage::Refresh(bool isTop) {

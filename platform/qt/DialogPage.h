@@ -23,6 +23,9 @@ public:
     // Shows what the peers held back and, on the top page, gives Qt's focus
     // to the control that has the dialog's focus.
     void Refresh(bool isTop);
+    // Moves the focus, the dialog's and Qt's, to control nID with its text
+    // selected, so that what is typed next replaces it.
+    void TakeFocusToCorrect(int nID);
     void SetLoop(QEventLoop* loop) { m_pLoop = loop; }
     void EndLoopIfEnded();
 

@@ -1,6 +1,6 @@
 #include "platform/qt/EditPeer.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 
 #include "platform/framework/CDialog.h"
 #include "platform/framework/DialogInput.h"
@@ -33,11 +33,33 @@ void EditPeer::Show(ControlChange change, int, int) {
 }
 
 bool EditPeer::FilterInput(QWidget*, QEvent* event) {
-    // The tap has just taken the focus, and the focus-loss handler of the
-    // field left may have changed this one while its echo was held back:
-    // show it before the press places the cursor.
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) ShowText();
-    return false;
+    if (!IsNumberField()) return false;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        // Qt itself selects the whole text on Tab; a tap would place the
+        // cursor inside the old number.
+        m_bTapEntering = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+        return EnteringTap(event);
+    default:
+        return false;
+    }
+}
+
+bool EditPeer::IsNumberField() const {
+    return Control().HasStyle(ControlStyle::Right) && !Control().HasStyle(ControlStyle::ReadOnly);
+}
+
+bool EditPeer::EnteringTap(QEvent* event) {
+    // The tap that enters the field selects its text instead of placing the
+    // cursor; the moves and release of that same tap would undo it.
+    if (!m_bTapEntering) return false;
+    if (event->type() == QEvent::MouseButtonPress) Widget()->selectAll();
+    if (event->type() == QEvent::MouseButtonRelease) m_bTapEntering = false;
+    return true;
 }
 
 void EditPeer::Typed(const QString& text) {

@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 
@@ -10,6 +12,7 @@
 #include "platform/framework/DialogInput.h"
 #include "platform/qt/DialogPage.h"
 #include "platform/qt/ListViewModel.h"
+#include "platform/qt/QtText.h"
 #include "platform/qt/QtWindowSystem.h"
 
 ListViewPeer::ListViewPeer(DialogPage& page, CListCtrl& control)
@@ -20,7 +23,7 @@ ListViewPeer::ListViewPeer(DialogPage& page, CListCtrl& control)
     view->setUniformRowHeights(true);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setTextElideMode(Qt::ElideNone);
+    view->setTextElideMode(Qt::ElideRight);
     view->setFrameShape(control.HasStyle(ControlStyle::Border) ? QFrame::Box : QFrame::NoFrame);
     QHeaderView* header = view->header();
     header->setStretchLastSection(false);
@@ -42,6 +45,10 @@ void ListViewPeer::ShowState() {
 void ListViewPeer::Show(ControlChange change, int row, int column) {
     switch (change) {
     case ControlChange::Columns:
+        m_bNewColumns = true;
+        m_bStale = true;
+        HoldBack();
+        break;
     case ControlChange::Rows:
     case ControlChange::RowInserted:
         m_bStale = true;
@@ -76,19 +83,56 @@ void ListViewPeer::Flush() {
         m_pModel->Reload();
         ShowColumns();
         ShowSelection();
+        // Other columns are another table: it starts at its left edge.
+        if (m_bNewColumns) Widget()->horizontalScrollBar()->setValue(0);
+        m_bNewColumns = false;
     });
 }
 
 void ListViewPeer::ShowColumns() {
     const CListCtrl& list = Control();
     QHeaderView* header = Widget()->header();
-    for (int column = 0; column < list.GetColumnCount() && column < header->count(); ++column) {
-        int width = list.Column(column).width;
+    int count = std::min(list.GetColumnCount(), header->count());
+    std::vector<ColumnFit::Column> columns;
+    for (int column = 0; column < count; ++column) columns.push_back(Measure(column));
+    std::vector<int> widths = ColumnFit::Widths(columns, Widget()->viewport()->width());
+    for (int column = 0; column < count; ++column) {
         // A hidden section has no handle: it cannot be dragged open.
-        header->setSectionHidden(column, width == 0);
-        if (width > 0) header->resizeSection(column, width);
-        header->setSectionResizeMode(column, width > 0 ? QHeaderView::Interactive : QHeaderView::Fixed);
+        header->setSectionHidden(column, widths[column] == 0);
+        if (widths[column] > 0) header->resizeSection(column, widths[column]);
+        header->setSectionResizeMode(column, widths[column] > 0 ? QHeaderView::Interactive : QHeaderView::Fixed);
     }
+}
+
+ColumnFit::Column ListViewPeer::Measure(int column) const {
+    const CListCtrl& list = Control();
+    ColumnFit::Column measured;
+    measured.asked = list.Column(column).width;
+    if (measured.asked <= 0) return measured;
+    // A column is one of numbers when every cell that holds something holds
+    // a whole number. Their digits are all as wide, so the longest text is
+    // the widest.
+    CString longest;
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        CString text = list.GetItemText(row, column);
+        if (!IsWholeNumber(text)) return measured;
+        if (text.GetLength() > longest.GetLength()) longest = text;
+    }
+    if (longest.IsEmpty()) return measured;
+    const DeviceListView* view = Widget();
+    // The item view keeps a margin on each side of a cell's text.
+    int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    measured.number = true;
+    measured.needed = view->fontMetrics().horizontalAdvance(QtText::ToQString(longest)) + 2 * margin + 1;
+    return measured;
+}
+
+bool ListViewPeer::IsWholeNumber(const CString& text) {
+    int start = text.GetLength() > 0 && text[0] == u'-' ? 1 : 0;
+    for (int i = start; i < text.GetLength(); ++i) {
+        if (text[i] < u'0' || text[i] > u'9') return false;
+    }
+    return text.GetLength() == 0 || text.GetLength() > start;
 }
 
 void ListViewPeer::ShowSelection() {
@@ -113,6 +157,10 @@ bool ListViewPeer::FilterInput(QWidget* target, QEvent* event) {
     // reports taps, and the selection shown is the one the framework keeps.
     if (target == Widget()->viewport()) {
         switch (event->type()) {
+        case QEvent::Resize:
+            // A vertical scroll bar came or went: the columns fit again.
+            ShowColumns();
+            return false;
         case QEvent::MouseButtonPress:
             m_bPressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
             return true;

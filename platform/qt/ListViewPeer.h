@@ -2,11 +2,13 @@
 // A list view in report view. Rows, cells and columns that the program
 // changes are shown together, at the next refresh: a fill of a hundred
 // thousand rows then costs one reload. Columns of width 0 carry data for the
-// program and stay invisible. A tap reports the row under it, -1 beside the
+// program and stay invisible; the others are fitted to the list's width
+// (ColumnFit), so that numbers always show whole. A tap reports the row under it, -1 beside the
 // rows; the selection shown is the framework's. The keys walk the rows with a
 // highlight and tap the highlighted one.
 
 #include "platform/framework/CListCtrl.h"
+#include "platform/qt/ColumnFit.h"
 #include "platform/qt/ControlPeerOf.h"
 #include "platform/qt/DeviceListView.h"
 
@@ -27,6 +29,8 @@ protected:
 private:
     void HoldBack();
     void ShowColumns();
+    ColumnFit::Column Measure(int column) const;
+    static bool IsWholeNumber(const CString& text);
     void ShowSelection();
     void ShowStyle();
     bool Key(QKeyEvent* event);
@@ -35,6 +39,7 @@ private:
 
     ListViewModel* m_pModel;
     bool m_bStale = false;       // rows or columns changed since the last reload
+    bool m_bNewColumns = false;  // columns replaced since the last reload
     bool m_bFlushQueued = false;
     bool m_bPressed = false;     // the press of a tap landed on the rows' area
 };

@@ -1,5 +1,6 @@
 #include "platform/qt/MonthCalendarWidget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -102,6 +103,11 @@ void MonthCalendarWidget::paintEvent(QPaintEvent*) {
         }
         painter.drawText(cell, Qt::AlignCenter, QString::number(day.day()));
     }
+    // With the keyboard here, a dotted frame says the keys move the mark.
+    if (window()->focusWidget() == this) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }
 
 void MonthCalendarWidget::showEvent(QShowEvent* event) {
@@ -123,4 +129,33 @@ void MonthCalendarWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (!m_pressed.isValid() || day != m_pressed) return;
     m_pressed = QDate();
     if (m_picked) m_picked(day);
+}
+
+void MonthCalendarWidget::keyPressEvent(QKeyEvent* event) {
+    int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (!event->isAutoRepeat() && m_picked) m_picked(m_selected);
+        return;
+    }
+    QDate day = DayForKey(key);
+    if (!day.isValid()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The mark moves and the page follows it; nothing is picked yet.
+    SetSelectedDate(day);
+}
+
+QDate MonthCalendarWidget::DayForKey(int key) const {
+    switch (key) {
+    case Qt::Key_Left: return m_selected.addDays(-1);
+    case Qt::Key_Right: return m_selected.addDays(1);
+    case Qt::Key_Up: return m_selected.addDays(-kDays);
+    case Qt::Key_Down: return m_selected.addDays(kDays);
+    case Qt::Key_PageUp: return m_selected.addMonths(-1);
+    case Qt::Key_PageDown: return m_selected.addMonths(1);
+    case Qt::Key_Home: return QDate(m_selected.year(), m_selected.month(), 1);
+    case Qt::Key_End: return QDate(m_selected.year(), m_selected.month(), m_selected.daysInMonth());
+    default: return QDate();
+    }
 }

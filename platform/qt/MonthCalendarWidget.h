@@ -2,7 +2,9 @@
 // A month calendar drawn as the device draws it in its small rectangle: the
 // month with arrows to page, the day names from Sunday, six weeks of days
 // (those of the months around in grey) and the selected day marked. There is
-// no line for today's date.
+// no line for today's date. The keys move the mark (arrows by day and week,
+// Page Up and Down by month, Home and End to the month's ends) and Enter or
+// Space picks the marked day, as a tap on it does.
 
 #include <QDate>
 #include <QWidget>
@@ -29,6 +31,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int TitleHeight() const;
@@ -37,6 +40,8 @@ private:
     QDate DayAt(const QPoint& point) const;
     QRect PreviousArrow() const;
     QRect NextArrow() const;
+    // The day a key moves the mark to; invalid for a key that moves nothing.
+    QDate DayForKey(int key) const;
 
     QDate m_selected;
     QDate m_page;

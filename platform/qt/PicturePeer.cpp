@@ -1,5 +1,6 @@
 #include "platform/qt/PicturePeer.h"
 
+#include <QEvent>
 #include <QPixmap>
 
 #include "platform/qt/DialogPage.h"
@@ -11,13 +12,25 @@ PicturePeer::PicturePeer(DialogPage& page, CStatic& control) : ControlPeerOf(pag
 }
 
 void PicturePeer::ShowState() {
-    QImage image = QtBitmap::ToImage(Control().Image());
-    if (image.isNull()) {
+    const CBitmap& bitmap = Control().Image();
+    if (!bitmap.IsLoaded()) {
         Widget()->clear();
+        m_nShownZoom = 0;
         return;
     }
-    Widget()->setPixmap(QPixmap::fromImage(image));
-    Widget()->resize(image.size());
+    m_nShownZoom = QtBitmap::ZoomOf(Widget());
+    Widget()->setPixmap(QtBitmap::ToPixmap(bitmap, m_nShownZoom));
+    Widget()->resize(bitmap.Width(), bitmap.Height());
+}
+
+bool PicturePeer::FilterInput(QWidget* target, QEvent* event) {
+    // A change of zoom only repaints: the picture for the new one is drawn
+    // when it is first painted at it.
+    if (target == Widget() && event->type() == QEvent::Paint && m_nShownZoom != 0 &&
+        m_nShownZoom != QtBitmap::ZoomOf(Widget())) {
+        ShowState();
+    }
+    return false;
 }
 
 void PicturePeer::Show(ControlChange change, int, int) {

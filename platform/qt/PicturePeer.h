@@ -1,6 +1,6 @@
 #pragma once
 // A static picture: its bitmap at the bitmap's own size, whatever the
-// template's rectangle says.
+// template's rectangle says, drawn again for each zoom (QtBitmap::ToPixmap).
 
 #include <QLabel>
 
@@ -14,4 +14,8 @@ public:
 protected:
     void ShowState() override;
     void Show(ControlChange change, int row, int column) override;
+    bool FilterInput(QWidget* target, QEvent* event) override;
+
+private:
+    int m_nShownZoom = 0;
 };

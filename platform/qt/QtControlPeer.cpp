@@ -54,6 +54,10 @@ void QtControlPeer::ShowAll() {
     });
 }
 
+bool QtControlPeer::IsApplicationWindow() const {
+    return QtWindowSystem::IsApplicationWindow(Dialog());
+}
+
 CDialog& QtControlPeer::Dialog() const {
     return m_page.Dialog();
 }
@@ -79,7 +83,9 @@ bool QtControlPeer::TapTakesFocus() {
     QtWindowSystem& owner = m_page.Owner();
     int before = owner.Interruptions();
     Deliver([this] { DialogInput::MoveFocus(Dialog(), Id()); });
-    return !Dialog().HasEnded() && owner.Interruptions() == before && Control().IsWindowVisible();
+    if (Dialog().HasEnded()) return false;
+    ShowHeldBackText();
+    return owner.Interruptions() == before && Control().IsWindowVisible();
 }
 
 void QtControlPeer::FocusArrived(Qt::FocusReason reason) {
@@ -89,6 +95,7 @@ void QtControlPeer::FocusArrived(Qt::FocusReason reason) {
     if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return;
     if (m_page.Owner().IsApplyingChange()) return;
     Deliver([this] { DialogInput::MoveFocus(Dialog(), Id()); });
+    if (!Dialog().HasEnded()) ShowHeldBackText();
 }
 
 bool QtControlPeer::eventFilter(QObject* watched, QEvent* event) {
@@ -113,7 +120,10 @@ bool QtControlPeer::eventFilter(QObject* watched, QEvent* event) {
             // Escape in an open list (a combo box's drop-down, a popup
             // window of its own) closes the list only; Qt does that.
             if (target->window()->windowType() == Qt::Popup || QApplication::activePopupWidget()) return false;
-            Deliver([this] { DialogInput::Close(Dialog()); });
+            // Escape closes a function; on the application's own window
+            // (the main menu) it ends nothing: the program ends by its exit
+            // button, the caption OK button or the window's close.
+            if (!IsApplicationWindow()) Deliver([this] { DialogInput::Close(Dialog()); });
             return true;
         }
         break;

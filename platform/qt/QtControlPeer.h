@@ -43,6 +43,10 @@ protected:
     void TakeWidget();
     virtual void ShowState() = 0;
     virtual void Show(ControlChange change, int row, int column) = 0;
+    // Shows the text the program gave this control while its own action ran
+    // (held back then, not to move the cursor under the person's fingers):
+    // the focus-loss handler of the field left, when the focus comes here.
+    virtual void ShowHeldBackText() {}
     // The person's input on the widget or one of its parts, after the focus
     // has gone where a tap sends it; true swallows the event.
     virtual bool FilterInput(QWidget* target, QEvent* event);
@@ -63,6 +67,7 @@ private:
     // Moves the dialog's focus for a tap; false when a focus-loss handler
     // used the tap up (ended the dialog, asked something, hid the control).
     bool TapTakesFocus();
+    bool IsApplicationWindow() const;
     void FocusArrived(Qt::FocusReason reason);
 
     DialogPage& m_page;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 
@@ -71,7 +72,25 @@ void QtWindowSystem::DestroyDialogWindow(CDialog& dialog) {
 
 int QtWindowSystem::ShowMessageBox(const MessageBoxRequest& request) {
     ++m_nInterruptions;
-    return DeviceMessageBox::Ask(m_screen.get(), request);
+    QPointer<QWidget> focus = QApplication::focusWidget();
+    int answer = DeviceMessageBox::Ask(m_screen.get(), request);
+    GiveKeyboardBack(focus);
+    return answer;
+}
+
+void QtWindowSystem::GiveKeyboardBack(QWidget* focus) {
+    // A window manager hands the keyboard back to the screen when the box
+    // closes; without one X leaves it on the root window until a click.
+    if (!m_screen->isVisible()) return;
+    m_screen->activateWindow();
+    if (focus && focus->isVisible() && focus->window() == m_screen.get()) {
+        ApplyChange([&] { focus->setFocus(Qt::OtherFocusReason); });
+    }
+}
+
+void QtWindowSystem::FieldRefused(CDialog& dialog, int nID) {
+    DialogPage* page = PageOf(dialog);
+    if (page) page->TakeFocusToCorrect(nID);
 }
 
 void QtWindowSystem::TitleChanged(const CString& title) {
@@ -127,8 +146,14 @@ void QtWindowSystem::ShowTopPage() {
         }
         const DialogTemplate* t = top->Dialog().DialogTemplateData();
         m_screen->NavigationBar().SetCaptionButton(CaptionButtonOf(t));
+        m_screen->SetEscapeCloses(!IsApplicationWindow(top->Dialog()));
         m_screen->ShowIcon(top->Dialog().Icon(TRUE));
     });
+}
+
+bool QtWindowSystem::IsApplicationWindow(const CDialog& dialog) {
+    const DialogTemplate* t = dialog.DialogTemplateData();
+    return t && std::find(t->extendedStyles.begin(), t->extendedStyles.end(), "APPWINDOW") != t->extendedStyles.end();
 }
 
 NavigationBarView::CaptionButton QtWindowSystem::CaptionButtonOf(const DialogTemplate* t) {

@@ -26,6 +26,7 @@ public:
     void RunModalLoop(CDialog& dialog) override;
     void DestroyDialogWindow(CDialog& dialog) override;
     int ShowMessageBox(const MessageBoxRequest& request) override;
+    void FieldRefused(CDialog& dialog, int nID) override;
     void TitleChanged(const CString& title) override;
     void Beep() override;
 
@@ -36,6 +37,9 @@ public:
     // The widget that shows control nID of a running dialog, or null.
     QWidget* ControlWidget(const CDialog& dialog, int nID) const;
 
+    // The dialog is the application's own window (its template says so):
+    // Escape does not close it.
+    static bool IsApplicationWindow(const CDialog& dialog);
     // Runs one action of the person, then brings the screen up to date.
     void Deliver(const std::function<void()>& action);
     // Shows deferred changes, moves Qt's focus to the framework's and ends the
@@ -58,6 +62,8 @@ private:
     // The button the navigation bar shows for a dialog of that template.
     static NavigationBarView::CaptionButton CaptionButtonOf(const DialogTemplate* t);
     void ActOnTopDialog(bool (*action)(CDialog&));
+    // After a message box: the keyboard to the screen and the control that had it.
+    void GiveKeyboardBack(QWidget* focus);
 
     std::unique_ptr<DeviceScreen> m_screen;
     std::vector<DialogPage*> m_pages;  // running dialogs, the top one last

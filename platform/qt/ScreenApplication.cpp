@@ -84,6 +84,15 @@ ScreenApplication::ScreenApplication(int zoom, const std::string& programName) :
 
     // The device's pixels become zoom x zoom pixels of this screen.
     int start = zoom == ScreenOptions::kZoomOfScreen ? ScreenZoom::ForScreen(QGuiApplication::primaryScreen()) : zoom;
+    // A window taller than the screen has a bottom nobody can reach.
+    int largest = ScreenZoom::Largest();
+    if (start > largest) {
+        if (zoom != ScreenOptions::kZoomOfScreen) {
+            std::fprintf(stderr, "%s: zoom %d is larger than the screen; using zoom %d\n", programName.c_str(), zoom,
+                         largest);
+        }
+        start = largest;
+    }
     ScreenZoom::SetStartZoom(start);
     ScreenZoom::Set(start);
 }

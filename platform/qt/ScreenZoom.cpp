@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt/DeviceMetrics.h"
+
 // Qt's own scaling of every window, from its private high-DPI support.
 class QHighDpiScaling {
 public:
@@ -36,8 +38,39 @@ int ScreenZoom::ForScreen(const QScreen* screen) {
     return ForDensity(screen->physicalDotsPerInch(), screen->devicePixelRatio() / s_nZoom);
 }
 
+int ScreenZoom::LargestFitting(QSize deviceSize, QSize frame, QSize available, double platformRatio) {
+    if (deviceSize.isEmpty() || !(platformRatio > 0) || available.isEmpty()) return kMax;
+    for (int zoom = kMax; zoom > kMin; --zoom) {
+        QSize window = deviceSize * (zoom * platformRatio) + frame;
+        if (window.width() <= available.width() && window.height() <= available.height()) return zoom;
+    }
+    return kMin;
+}
+
+QWidget* ScreenZoom::DeviceWindow() {
+    QWidget* found = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("device-screen")) found = window;
+    }
+    return found;
+}
+
+int ScreenZoom::Largest() {
+    QWidget* window = DeviceWindow();
+    QScreen* screen = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return kMax;
+    // Qt reports the screen in logical pixels of the zoom now; in this
+    // screen's own pixels it never changes.
+    double ratio = screen->devicePixelRatio();
+    QSize available = screen->availableGeometry().size() * ratio;
+    QSize device(DeviceMetrics::kScreenWidth, DeviceMetrics::kScreenHeight);
+    QSize frame;
+    if (window && window->isVisible()) frame = (window->frameGeometry().size() - window->size()) * ratio;
+    return LargestFitting(device, frame, available, ratio / s_nZoom);
+}
+
 void ScreenZoom::Set(int zoom) {
-    zoom = std::clamp(zoom, kMin, kMax);
+    zoom = std::clamp(zoom, kMin, std::max(kMin, std::min(kMax, Largest())));
     if (zoom == s_nZoom) return;
     s_nZoom = zoom;
     g_previousHandler = qInstallMessageHandler(QuietAboutLateFactor);

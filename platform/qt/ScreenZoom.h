@@ -8,7 +8,10 @@
 // the device's pixels, never changes: only the windows' size on the screen
 // and the sharpness of what is drawn in them.
 
+#include <QSize>
+
 class QScreen;
+class QWidget;
 
 class ScreenZoom {
 public:
@@ -23,7 +26,17 @@ public:
     static int ForDensity(double physicalDpi, double platformRatio);
     static int ForScreen(const QScreen* screen);
 
-    // Sets the zoom (clamped to kMin..kMax) and brings the shown windows to it.
+    // The largest zoom at which a window of `deviceSize` (the device's
+    // pixels) and a frame of `frame` pixels of this screen fit in `available`
+    // pixels of this screen, on which the platform draws `platformRatio`
+    // pixels per logical pixel; kMin when even that does not fit.
+    static int LargestFitting(QSize deviceSize, QSize frame, QSize available, double platformRatio);
+    // The largest zoom at which the device's screen fits the screen's area
+    // left by the desktop's panels, frame included once it is known.
+    static int Largest();
+
+    // Sets the zoom (clamped to kMin..Largest()) and brings the shown windows
+    // to it.
     static void Set(int zoom);
     static int Current() { return s_nZoom; }
     // The zoom the program started with, for Ctrl+0.
@@ -32,6 +45,8 @@ public:
 
 private:
     static void ResizeWindows();
+    // The window that shows the device's screen: the widest top-level one.
+    static QWidget* DeviceWindow();
 
     static inline int s_nZoom = 1;
     static inline int s_nStartZoom = kAtDesktopDensity;

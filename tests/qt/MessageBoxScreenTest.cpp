@@ -1,12 +1,14 @@
 // Message boxes on the real screen: what the program asked for is what the
 // person sees, and the button the person presses goes back to the program.
 
+#include <QApplication>
 #include <QTest>
 
 #include "tests/support/CScreenTestDlg.h"
 #include "ScreenTest.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/qt/DeviceMetrics.h"
+#include "platform/qt/DeviceScreen.h"
 
 using namespace ScreenTestIds;
 
@@ -77,6 +79,35 @@ TEST_F(MessageBoxScreen, BoxesFitTheDeviceScreenAndDrawTheirCaptionInside) {
     // The long question wraps within the screen rather than running off it.
     EXPECT_EQ(m_seenBoxes[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_GT(m_seenBoxes[0].size.height(), m_seenBoxes[1].size.height());
+}
+
+// Without a window manager X gives the keyboard to the root window when the
+// box's window goes; this does the same to the program.
+class DropKeyboardWithBox : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && qobject_cast<QMessageBox*>(watched)) {
+            QApplication::setActiveWindow(nullptr);
+        }
+        return false;
+    }
+};
+
+TEST_F(MessageBoxScreen, TheKeyboardComesBackToTheControlThatHadItWhenABoxCloses) {
+    DropKeyboardWithBox dropper;
+    qApp->installEventFilter(&dropper);
+    Run(dlg, [this](CDialog& shown) {
+        QWidget* ask = Widget(shown, IDC_ASK);
+        AnswerNextBox(QMessageBox::Yes);
+        QTest::mouseClick(ask, Qt::LeftButton);
+        // The window system hands the keyboard back at its next turn.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == ask; }, 1000));
+        EXPECT_EQ(QApplication::activeWindow(), &m_screen.Screen());
+        // So Escape, typed right after, still reaches the dialog.
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : ask, Qt::Key_Escape);
+    });
+    qApp->removeEventFilter(&dropper);
+    EXPECT_EQ(dlg.m_events, (Events{"name lost focus", "answer yes"}));
 }
 
 } // namespace

@@ -114,6 +114,18 @@ TEST_F(PaymentSearch, PayThenFindTheTripAndUndoIt) {
         Picture("payment-modify.png");
         ClickAndAcknowledge(shown, IDC_PM_BTN_PROCESS);
         EXPECT_EQ(LastBoxText(), QStringLiteral("이미 지불완료 되었습니다."));
+        // 취소 asks first; No leaves the trip paid and the dialog open.
+        AnswerNextBox(QMessageBox::No);
+        QTest::mouseClick(Widget(shown, IDC_PM_BTN_CANCEL), Qt::LeftButton);
+        ASSERT_FALSE(m_seenBoxes.empty());
+        const SeenMessageBox& question = m_seenBoxes.back();
+        EXPECT_EQ(question.caption, QStringLiteral("확인"));
+        EXPECT_EQ(question.text, QStringLiteral("정말 결제를 취소하시겠습니까?"));
+        EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(question.icon, QMessageBox::Question);
+        EXPECT_FALSE(shown.HasEnded());
+        EXPECT_EQ(Rows("select count(*) from ShoppingList_tbl where PayYN = 'Y'"), "6\n");
+        AnswerNextBox(QMessageBox::Yes);
         ClickAndAcknowledge(shown, IDC_PM_BTN_CANCEL);
         EXPECT_EQ(LastBoxText(), QStringLiteral("처리완료"));
     });
@@ -133,6 +145,7 @@ TEST_F(PaymentSearch, PayThenFindTheTripAndUndoIt) {
         QRect cell = trips->visualRect(trips->model()->index(2, 2));
         QTest::mouseClick(trips->viewport(), Qt::LeftButton, {}, cell.center());
         EXPECT_TRUE(bModifyShown) << "the tap opened no payment";
+        EXPECT_EQ(NavigationBar().Title(), QStringLiteral("쇼핑검색"));
         trips = List(shown, IDC_SR_LIST_TRIPS);
         EXPECT_EQ(trips->model()->rowCount(), 2);
         EXPECT_EQ(EditText(shown, IDC_SR_EDIT_TOTAL), QStringLiteral("6300"));

@@ -19,14 +19,16 @@ ScreenTest::ScreenTest() : m_pBefore(WindowSystem::Install(&m_screen)) {
     m_boxWatcher.setInterval(10);
     QObject::connect(&m_boxWatcher, &QTimer::timeout, [this] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        m_boxWatcher.stop();
+        if (!box || !box->isVisible() || m_answers.empty()) return;
+        QMessageBox::StandardButton answer = m_answers.front();
+        m_answers.pop_front();
+        if (m_answers.empty()) m_boxWatcher.stop();
         auto* caption = box->findChild<QLabel*>(QStringLiteral("message-caption"));
         bool captionShown = caption && caption->isVisible();
         m_seenBoxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->size(),
                                captionShown ? caption->text() : QString(),
                                captionShown ? caption->geometry() : QRect()});
-        QAbstractButton* button = box->button(m_nextAnswer);
+        QAbstractButton* button = box->button(answer);
         if (button) {
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
@@ -111,6 +113,6 @@ QWidget* ScreenTest::NamedWidget(const char* name) {
 }
 
 void ScreenTest::AnswerNextBox(QMessageBox::StandardButton answer) {
-    m_nextAnswer = answer;
+    m_answers.push_back(answer);
     m_boxWatcher.start();
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <deque>
 #include <map>
 
 #include "platform/framework/CDialog.h"
@@ -52,7 +53,8 @@ protected:
     QWidget* NamedWidget(const char* name);
 
     // Answers the next message box by clicking one of its buttons, and keeps
-    // what it showed in m_seenBoxes.
+    // what it showed in m_seenBoxes. Answers given one after the other go
+    // to the boxes in the order they come up.
     void AnswerNextBox(QMessageBox::StandardButton answer);
 
     QtWindowSystem m_screen;
@@ -65,5 +67,5 @@ private:
     WindowSystem* m_pBefore;
     std::map<int, std::function<void(CDialog&)>> m_people;
     QTimer m_boxWatcher;
-    QMessageBox::StandardButton m_nextAnswer = QMessageBox::NoButton;
+    std::deque<QMessageBox::StandardButton> m_answers;
 };

@@ -234,6 +234,7 @@ TEST_F(PaymentDialog, AnUndoneTripIsListedAgainAndMayGetItsNumberBack) {
         driver.Then([this](CDialog& top) {
             EXPECT_EQ(Rows(top), 2);
             EXPECT_EQ(Text(top, IDC_PM_EDIT_TOTAL), "3500");
+            driver.Screen().QueueAnswer(IDYES);
             DialogInput::ClickButton(top, IDC_PM_BTN_CANCEL);
         });
         EXPECT_TRUE(driver.Run(modify));
@@ -245,7 +246,7 @@ TEST_F(PaymentDialog, AnUndoneTripIsListedAgainAndMayGetItsNumberBack) {
         DialogInput::ClickButton(top, IDC_PM_BTN_PROCESS);
     });
     EXPECT_TRUE(driver.Run(dlg));
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"처리완료", "금액지불 처리완료"}));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"정말 결제를 취소하시겠습니까?", "처리완료", "금액지불 처리완료"}));
     EXPECT_EQ(DatabaseTest::Rows("select SeqNo, MgrNo, PayYN, ShpDate from ShoppingList_tbl order by SeqNo"),
               "1|3|Y|2024-03-15\n2|3|Y|2024-03-15\n3|2|Y|2024-03-01\n");
 }

@@ -13,7 +13,14 @@ BackupFolder::BackupFolder(const std::filesystem::path& deviceRoot)
       m_notebook(NotebookLayout::NotebookFile(deviceRoot)), m_folder(NotebookLayout::BackupFolder(deviceRoot)) {}
 
 std::filesystem::path BackupFolder::PathFor(long long unixSeconds, bool beforeRestore) const {
-    return m_folder / BackupName::At(unixSeconds, beforeRestore).FileName();
+    // Two in one second (a restore of the copy that a restore just kept): the
+    // later takes the next free second rather than replace the earlier.
+    std::error_code error;
+    std::filesystem::path path;
+    do {
+        path = m_folder / BackupName::At(unixSeconds++, beforeRestore).FileName();
+    } while (std::filesystem::exists(path, error));
+    return path;
 }
 
 std::vector<BackupFolder::Entry> BackupFolder::List() const {

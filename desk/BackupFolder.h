@@ -24,7 +24,7 @@ public:
     const std::filesystem::path& DeviceRoot() const { return m_root; }
     const std::filesystem::path& Folder() const { return m_folder; }
     const std::filesystem::path& Notebook() const { return m_notebook; }
-    // The path a backup made at `now` gets.
+    // The path a backup made at that time gets: the first free name from it on.
     std::filesystem::path PathFor(long long unixSeconds, bool beforeRestore = false) const;
     // The backups there, oldest first, each with what it holds.
     std::vector<Entry> List() const;

@@ -21,7 +21,7 @@ struct Outcome {
     std::string out, err;
 };
 
-Outcome Run(const std::filesystem::path& root, std::vector<std::string> words) {
+Outcome Desk(const std::filesystem::path& root, std::vector<std::string> words) {
     words.push_back("--device-root=" + root.string());
     std::ostringstream out, err;
     int status = DeskCommand::Run(words, out, err);
@@ -79,10 +79,10 @@ TEST_F(DeskBackupTest, ABackupIsTheNotebookCheckedAndSummedAndAFailingOneLeavesN
     AddTrip(device, 1, 1, "2024-03-01", 1000);
     AddTrip(device, 2, 1, "2024-03-01", 500);
     AddTrip(device, 3, 2, "2024-03-09", 2500);
-    device.Sql("insert into ShoppingList_tbl (SeqNo, ProdName, MgrNo, PayYN) values (4, '우유', '', '')");
-    Outcome made = Run(device.Root(), {"backup"});
+    device.Sql("insert into ShoppingList_tbl values (4,'유제품','우유',1,'개',0,'',0,0,0,'','','','')");
+    Outcome made = Desk(device.Root(), {"backup"});
     ASSERT_EQ(made.status, 0) << made.err;
-    Outcome listed = Run(device.Root(), {"backups"});
+    Outcome listed = Desk(device.Root(), {"backups"});
     EXPECT_EQ(listed.out.substr(listed.out.find('\t', listed.out.find('\t') + 1)), "\t2\t4\t2024-03-09\t4000\n");
     std::vector<BackupFolder::Entry> entries = BackupFolder(device.Root()).List();
     ASSERT_EQ(entries.size(), 1u);
@@ -91,8 +91,8 @@ TEST_F(DeskBackupTest, ABackupIsTheNotebookCheckedAndSummedAndAFailingOneLeavesN
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(entries[0].file.parent_path()), {}), 1);
 
     std::filesystem::path named = device.Root() / "copy.cdb";
-    EXPECT_EQ(Run(device.Root(), {"backup", named.string()}).status, 0);
-    Outcome twice = Run(device.Root(), {"backup", named.string()});
+    EXPECT_EQ(Desk(device.Root(), {"backup", named.string()}).status, 0);
+    Outcome twice = Desk(device.Root(), {"backup", named.string()});
     EXPECT_EQ(twice.status, 1);
     EXPECT_NE(twice.err.find(named.string()), std::string::npos);
 
@@ -128,19 +128,19 @@ TEST_F(DeskBackupTest, RestoreBringsTheBackupBackKeepsTheNotebookBeforeAndRefuse
     {
         TestDevice other;
         other.Create("desk-backup-lacking");
-        other.Sql("alter table ShoppingList_tbl drop column PayYN");
+        other.Sql("drop index ShoppingList_Unpaid; alter table ShoppingList_tbl drop column PayYN");
         std::filesystem::copy_file(FirstInstallation::DatabasePath(other.Root()), lacking);
         other.Remove();
     }
     for (const auto& refused : {notDatabase, lacking, device.Root() / "missing.cdb"}) {
-        Outcome outcome = Run(device.Root(), {"restore", refused.string()});
+        Outcome outcome = Desk(device.Root(), {"restore", refused.string()});
         EXPECT_EQ(outcome.status, 1) << refused;
         EXPECT_NE(outcome.err.find(refused.string()), std::string::npos) << outcome.err;
         EXPECT_EQ(device.Rows("select * from ShoppingList_tbl"), rows);
     }
     EXPECT_EQ(folder.List().size(), 1u);
 
-    Outcome restored = Run(device.Root(), {"restore", backup.filename().string()});
+    Outcome restored = Desk(device.Root(), {"restore", backup.filename().string()});
     ASSERT_EQ(restored.status, 0) << restored.err;
     EXPECT_EQ(device.Rows("select SeqNo, Price from ShoppingList_tbl"), "1|1000\n");
     EXPECT_EQ(device.Rows("pragma journal_mode"), "wal\n");
@@ -149,7 +149,7 @@ TEST_F(DeskBackupTest, RestoreBringsTheBackupBackKeepsTheNotebookBeforeAndRefuse
     ASSERT_EQ(entries.size(), 2u);
     std::filesystem::path before = entries[1].name.beforeRestore ? entries[1].file : entries[0].file;
     EXPECT_NE(restored.out.find(before.string()), std::string::npos);
-    ASSERT_EQ(Run(device.Root(), {"restore", before.string()}).status, 0);
+    ASSERT_EQ(Desk(device.Root(), {"restore", before.string()}).status, 0);
     EXPECT_EQ(device.Rows("select * from ShoppingList_tbl"), rows);
 }
 

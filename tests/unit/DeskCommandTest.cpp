@@ -16,7 +16,7 @@ struct Outcome {
     std::string out, err;
 };
 
-Outcome Run(std::vector<std::string> words) {
+Outcome Desk(std::vector<std::string> words) {
     std::ostringstream out, err;
     int status = DeskCommand::Run(words, out, err);
     return {status, out.str(), err.str()};
@@ -46,21 +46,21 @@ TEST_F(DeskCommandTest, WrongWordsAreUsageErrorsAndHelpIsThereForEach) {
         {"export", "notebook", "-o", ""},
     };
     for (const auto& words : misuses) {
-        Outcome outcome = Run(With(words));
+        Outcome outcome = Desk(With(words));
         EXPECT_EQ(outcome.status, 2) << words[0];
         EXPECT_NE(outcome.err.find("사용법: "), std::string::npos) << outcome.err;
         EXPECT_TRUE(outcome.out.empty());
     }
     for (const char* command : {"backup", "backups", "restore"}) {
-        Outcome help = Run({command, "--help"});
+        Outcome help = Desk({command, "--help"});
         EXPECT_EQ(help.status, 0);
         EXPECT_EQ(help.out.rfind(std::string("사용법: cartavel ") + command, 0), 0u) << help.out;
     }
-    EXPECT_EQ(Run({"export", "items", "--help"}).status, 0);
-    EXPECT_EQ(Run({"import", "products", "--help"}).status, 0);
+    EXPECT_EQ(Desk({"export", "items", "--help"}).status, 0);
+    EXPECT_EQ(Desk({"import", "products", "--help"}).status, 0);
     EXPECT_FALSE(std::filesystem::exists(device.Root() / "backups"));
     // A missing notebook is a failure that names it, not an empty export.
-    Outcome missing = Run({"export", "notebook", "--device-root", (device.Root() / "none").string()});
+    Outcome missing = Desk({"export", "notebook", "--device-root", (device.Root() / "none").string()});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("none/Program Files/Cartavel/Orvanemart.cdb"), std::string::npos) << missing.err;
 }
@@ -72,7 +72,7 @@ TEST_F(DeskCommandTest, ProductsComeInFromEachEncodingAndWhatIsThereIsSkipped) {
     const std::string summary = "분류 1개 추가, 1개 건너뜀; 품명 2개 추가, 2개 건너뜀";
 
     WholeFile::Write(file, rows);
-    Outcome trial = Run(With({"import", "products", file.string(), "--dry-run"}));
+    Outcome trial = Desk(With({"import", "products", file.string(), "--dry-run"}));
     EXPECT_EQ(trial.status, 0) << trial.err;
     EXPECT_EQ(trial.out.rfind(summary, 0), 0u) << trial.out;
     EXPECT_EQ(device.Rows("select count(*) from ProdName_tbl"), "1\n");
@@ -81,7 +81,7 @@ TEST_F(DeskCommandTest, ProductsComeInFromEachEncodingAndWhatIsThereIsSkipped) {
     const std::string cp949 = "\xBA\xD0\xB7\xF9,\xC7\xB0\xB8\xED\r\n\xB0\xFA\xC0\xCF,\xB9\xE8\r\n";
     for (const std::string& bytes : {"\xEF\xBB\xBF" + rows, cp949}) {
         WholeFile::Write(file, bytes);
-        Outcome outcome = Run(With({"import", "products", file.string()}));
+        Outcome outcome = Desk(With({"import", "products", file.string()}));
         EXPECT_EQ(outcome.status, 0) << outcome.err;
     }
     EXPECT_EQ(device.Rows("select CategoryName, ProdName from ProdName_tbl order by rowid"),
@@ -99,7 +99,7 @@ TEST_F(DeskCommandTest, ProductsComeInFromEachEncodingAndWhatIsThereIsSkipped) {
     };
     for (const auto& [bytes, why] : refused) {
         WholeFile::Write(file, bytes);
-        Outcome outcome = Run(With({"import", "products", file.string()}));
+        Outcome outcome = Desk(With({"import", "products", file.string()}));
         EXPECT_EQ(outcome.status, 1) << bytes;
         EXPECT_NE(outcome.err.find(file.string() + ": "), std::string::npos) << outcome.err;
         EXPECT_NE(outcome.err.find(why), std::string::npos) << outcome.err;

@@ -18,7 +18,7 @@ struct Outcome {
     std::string out, err;
 };
 
-Outcome Run(const std::filesystem::path& root, std::vector<std::string> words) {
+Outcome Desk(const std::filesystem::path& root, std::vector<std::string> words) {
     words.push_back("--device-root");
     words.push_back(root.string());
     std::ostringstream out, err;
@@ -63,7 +63,7 @@ TEST_F(DeskExportTest, ItemsCsvGuardsAndQuotesEveryHostileFieldInDateTripAndRowO
     AddItem(device, 2, "9", "2024-03-31", "last day", "x", "y", 1);   // its last day
     AddItem(device, 1, "9", "2024-04-01", "after", "x", "x", 1);      // after it
     AddItem(device, 8, "0", "2024-03-05", "unpaid", "x", "x", 1, ""); // not paid
-    Outcome csv = Run(device.Root(), {"export", "items", "--from", "2024-03-01", "--to", "2024-03-31"});
+    Outcome csv = Desk(device.Root(), {"export", "items", "--from", "2024-03-01", "--to", "2024-03-31"});
     ASSERT_EQ(csv.status, 0) << csv.err;
     const std::string tail = ",2,개,1500,-100,300,";
     EXPECT_EQ(csv.out,
@@ -78,7 +78,7 @@ TEST_F(DeskExportTest, ItemsCsvGuardsAndQuotesEveryHostileFieldInDateTripAndRowO
     // CP949 writes the same text in Korean Windows' code page, but a
     // character it lacks refuses the whole export, naming the line.
     std::filesystem::path file = device.Root() / "items.csv";
-    Outcome refused = Run(device.Root(), {"export", "items", "--from=2024-03-01", "--to=2024-03-31", "--encoding",
+    Outcome refused = Desk(device.Root(), {"export", "items", "--from=2024-03-01", "--to=2024-03-31", "--encoding",
                                           "cp949", "-o", file.string()});
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find(file.string() + ": 2번째 줄"), std::string::npos) << refused.err;
@@ -87,7 +87,7 @@ TEST_F(DeskExportTest, ItemsCsvGuardsAndQuotesEveryHostileFieldInDateTripAndRowO
     EXPECT_FALSE(std::filesystem::exists(file));
 
     device.Sql("delete from ShoppingList_tbl where SeqNo = 4");
-    Outcome written = Run(device.Root(), {"export", "items", "--from=2024-03-01", "--to=2024-03-31", "--encoding",
+    Outcome written = Desk(device.Root(), {"export", "items", "--from=2024-03-01", "--to=2024-03-31", "--encoding",
                                           "cp949", "-o", file.string()});
     ASSERT_EQ(written.status, 0) << written.err;
     std::string bytes = WholeFile::Read(file);
@@ -113,7 +113,7 @@ TEST_F(DeskExportTest, NotebookJsonRoundTripsEveryHostileTextToTheSameBytes) {
     // A zero inside a text, which SQLite keeps with its length.
     device.Sql("insert into Unit_tbl values ('a' || char(0) || 'b'); insert into ShpStore_tbl values (NULL)");
 
-    Outcome first = Run(device.Root(), {"export", "notebook"});
+    Outcome first = Desk(device.Root(), {"export", "notebook"});
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(first.out.rfind("{\"format\": \"cartavel-notebook\", \"version\": 1, \"tables\": {\n\"Category_tbl\": [\n", 0), 0u);
     EXPECT_NE(first.out.find("\"a\\u0000b\""), std::string::npos);
@@ -122,13 +122,13 @@ TEST_F(DeskExportTest, NotebookJsonRoundTripsEveryHostileTextToTheSameBytes) {
 
     std::filesystem::path file = device.Root() / "notebook.json";
     WholeFile::Write(file, first.out);
-    Outcome imported = Run(other.Root(), {"import", "notebook", file.string()});
+    Outcome imported = Desk(other.Root(), {"import", "notebook", file.string()});
     ASSERT_EQ(imported.status, 0) << imported.err;
-    EXPECT_EQ(Run(other.Root(), {"export", "notebook"}).out, first.out);
+    EXPECT_EQ(Desk(other.Root(), {"export", "notebook"}).out, first.out);
 
     // A notebook that holds a row refuses it and stays as it was.
     std::string before = other.Rows("select count(*) from ShoppingList_tbl");
-    Outcome again = Run(other.Root(), {"import", "notebook", file.string()});
+    Outcome again = Desk(other.Root(), {"import", "notebook", file.string()});
     EXPECT_EQ(again.status, 1);
     EXPECT_NE(again.err.find("비어 있지 않아"), std::string::npos) << again.err;
     EXPECT_EQ(other.Rows("select count(*) from ShoppingList_tbl"), before);
@@ -162,13 +162,13 @@ TEST_F(DeskExportTest, NotebookJsonThatIsNotWholeAndRightAddsNothing) {
     std::filesystem::path file = device.Root() / "bad.json";
     for (const std::string& text : bad) {
         WholeFile::Write(file, text);
-        Outcome refused = Run(device.Root(), {"import", "notebook", file.string()});
+        Outcome refused = Desk(device.Root(), {"import", "notebook", file.string()});
         EXPECT_EQ(refused.status, 1) << text;
         EXPECT_EQ(refused.err.rfind("cartavel: " + file.string() + ": ", 0), 0u) << refused.err;
         EXPECT_EQ(device.Rows("select (select count(*) from Category_tbl) + (select count(*) from ShoppingList_tbl)"), "0\n") << text;
     }
     WholeFile::Write(file, good);
-    EXPECT_EQ(Run(device.Root(), {"import", "notebook", file.string()}).status, 0);
+    EXPECT_EQ(Desk(device.Root(), {"import", "notebook", file.string()}).status, 0);
     EXPECT_EQ(device.Rows("select CategoryName from Category_tbl"), "과일\n");
 }
 

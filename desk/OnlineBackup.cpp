@@ -42,6 +42,13 @@ void OnlineBackup::Abandon() {
 
 bool OnlineBackup::Step(int pages) {
     if (m_bDone) return true;
+    if (!Copy(pages)) return false;
+    Finish();
+    return true;
+}
+
+bool OnlineBackup::Copy(int pages) {
+    if (m_bCopied) return true;
     int rc = sqlite3_backup_step(m_backup, pages);
     // The program holds the file a moment: the next step tries again.
     if (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED) return false;
@@ -52,7 +59,9 @@ bool OnlineBackup::Step(int pages) {
         Abandon();
         throw failure;
     }
-    Finish();
+    sqlite3_backup_finish(m_backup);
+    m_backup = nullptr;
+    m_bCopied = true;
     return true;
 }
 
@@ -62,8 +71,7 @@ void OnlineBackup::Run() {
 }
 
 void OnlineBackup::Finish() {
-    sqlite3_backup_finish(m_backup);
-    m_backup = nullptr;
+    if (m_bDone) return;
     try {
         // A copy is one file: it keeps no write-ahead log beside it.
         m_copy->Execute("PRAGMA journal_mode=DELETE");

@@ -26,15 +26,21 @@ public:
     bool Step(int pages = kStepPages);
     // All the steps at once.
     void Run();
+    // The two halves of a step, for a caller that checks elsewhere: Copy is
+    // true once every page is copied; then Finish checks the copy and gives
+    // it its name. The check reads the whole file, which a screen cannot
+    // wait for; it may run on another thread.
+    bool Copy(int pages = kStepPages);
+    void Finish();
     const std::filesystem::path& Target() const { return m_target; }
 
 private:
-    void Finish();
     void Abandon();
 
     std::filesystem::path m_target;
     std::filesystem::path m_part;
     bool m_bChecked;
+    bool m_bCopied = false;
     bool m_bDone = false;
     std::unique_ptr<Database> m_source;
     std::unique_ptr<Database> m_copy;

@@ -45,6 +45,7 @@ void BackupRunner::Start() {
         Failed(failure.what());
         return;
     }
+    m_steps.setInterval(0);
     m_steps.start();
 }
 
@@ -52,7 +53,15 @@ void BackupRunner::Step() {
     auto start = std::chrono::steady_clock::now();
     bool done = false;
     try {
-        done = m_backup->Step();
+        if (m_checking.valid()) {
+            done = m_checking.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+            if (done) m_checking.get();
+        } else if (m_backup->Copy()) {
+            OnlineBackup* copy = m_backup.get();
+            m_checking = std::async(std::launch::async, [copy] { copy->Finish(); });
+            // Nothing to do but look in now and then.
+            m_steps.setInterval(10);
+        }
     } catch (const DeskFailure& failure) {
         Failed(failure.what());
         return;
@@ -63,7 +72,15 @@ void BackupRunner::Step() {
 
 void BackupRunner::RunNow() {
     if (!m_backup) Start();
-    while (m_backup) Step();
+    if (!m_backup) return;
+    try {
+        if (m_checking.valid()) m_checking.get();
+        else m_backup->Run();
+    } catch (const DeskFailure& failure) {
+        Failed(failure.what());
+        return;
+    }
+    Finished();
 }
 
 void BackupRunner::Finished() {

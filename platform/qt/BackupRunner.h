@@ -2,13 +2,15 @@
 // The window's automatic backups of the notebook: one once the window has
 // shown its first frame, one every 15 minutes when the notebook changed since
 // the last, and one as the program ends. While the program runs, a backup
-// goes a few pages per turn of the event loop, so the screen never waits for
-// the whole copy.
+// copies a few pages per turn of the event loop, and the check of the copy,
+// which reads all of it, runs on a thread of its own: the screen never waits
+// for more than a step.
 
 #include <QObject>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
 
@@ -43,6 +45,9 @@ private:
     std::filesystem::path m_root;
     std::function<void(const QString&)> m_report;
     std::unique_ptr<OnlineBackup> m_backup;
+    // The check of a whole copy; declared after the backup it reads, so that
+    // it is waited for before that goes.
+    std::future<void> m_checking;
     std::string m_stampAtBackup;
     QTimer m_steps;
     QTimer m_every;

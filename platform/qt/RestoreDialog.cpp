@@ -73,6 +73,13 @@ void RestoreDialog::Fill() {
         item->setData(0, Qt::UserRole, static_cast<int>(m_entries.rend() - entry - 1));
     }
     if (m_entries.empty()) m_pPreview->setText(QStringLiteral("백업이 없습니다."));
+    // Every column whole, the total paid included, without scrolling.
+    int width = 0;
+    for (int column = 0; column < m_pList->columnCount(); ++column) {
+        m_pList->resizeColumnToContents(column);
+        width += m_pList->columnWidth(column);
+    }
+    m_pList->setMinimumWidth(width + 2 * m_pList->frameWidth() + 4);
 }
 
 const BackupFolder::Entry* RestoreDialog::Chosen() const {

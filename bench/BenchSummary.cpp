@@ -16,6 +16,9 @@ const Line kLines[] = {
     {"undo of a trip", "%.1f", " ms"},
     {"slowest screen at ten years", "%.1f", " ms"},
     {"unpaid list growth 6k to 60k paid", "%.2f", ""},
+    {"backup of ten years", "%.1f", " ms"},
+    {"export of ten years", "%.1f", " ms"},
+    {"longest backup step at ten years", "%.1f", " ms"},
 };
 
 } // namespace

@@ -9,7 +9,8 @@ if(NOT status EQUAL 0)
 endif()
 
 set(entry ${PREFIX}/share/applications/cartavel.desktop)
-foreach(file bin/cartavel bin/cartavel-install share/applications/cartavel.desktop)
+foreach(file bin/cartavel bin/cartavel-install share/applications/cartavel.desktop share/man/man1/cartavel.1
+             share/doc/cartavel/copyright)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "${file} is not installed")
   endif()

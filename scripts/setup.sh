@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev sqlite3
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev
   fonts-nanum-coding fonts-nanum
   xvfb xauth
   tzdata desktop-file-utils

@@ -13,10 +13,12 @@
 #include <sstream>
 
 #include "platform/framework/CWinApp.h"
+#include "platform/qt/DeskWindow.h"
 #include "platform/qt/DeviceScreen.h"
 #include "platform/qt/QtWindowSystem.h"
 #include "platform/qt/ScreenApplication.h"
 #include "platform/qt/ScreenOptions.h"
+#include "platform/shell/DeviceFileSystem.h"
 
 namespace {
 
@@ -74,11 +76,17 @@ int QtProgram::Run(int argc, char** argv, const std::function<void()>& starting)
     }
     ScreenApplication application(options.Zoom(), name);
     QtWindowSystem screen;
+    // The desktop's window holds the device's screen; a measuring run makes
+    // no backups.
+    DeskWindow desk(screen, DeviceFileSystem::Root(), options.Zoom() != ScreenOptions::kZoomOfScreen,
+                    !options.MeasuresFirstPaint());
+    desk.show();
     // What runs at the start may already have something to say in a box.
     if (options.MeasuresFirstPaint()) screen.Screen().OnFirstPaint([name] { ReportFirstPaint(name); });
     WindowSystem* before = WindowSystem::Install(&screen);
     if (starting) starting();
     int status = AfxWinMain();
+    desk.Finish();
     WindowSystem::Install(before);
     return status;
 }

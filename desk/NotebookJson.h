@@ -1,0 +1,25 @@
+#pragma once
+// The whole notebook as JSON: {"format": "cartavel-notebook", "version": 1,
+// "tables": {TABLE: [ROW, ...], ...}}, every table of the installed layout in
+// its order, every row in the order it was stored, each an object of its
+// columns: texts exactly as stored, whole numbers as numbers, NULL as null.
+// One row a line, so that two exports compare line by line. Exporting,
+// importing that into an empty notebook and exporting again gives the same
+// bytes.
+
+#include <string>
+#include <string_view>
+
+class Database;
+
+class NotebookJson {
+public:
+    static constexpr const char* kFormat = "cartavel-notebook";
+    static constexpr int kVersion = 1;
+
+    static std::string Export(Database& db);
+    // Into a notebook that holds no row at all, in one transaction; throws
+    // DeskFailure naming `file` and leaves the notebook as it was otherwise.
+    // The number of rows added.
+    static long long Import(Database& db, std::string_view json, const std::string& file);
+};

@@ -1,0 +1,58 @@
+#pragma once
+// The desktop window around the device: a menu bar (backups, restore, export
+// and import, zoom, help), the device's screen on the left at its zoom, and
+// room on the right for the panels to come. Its size, place and zoom are the
+// window's own settings, in the user's configuration folder; the device
+// program keeps none. Restore and import are offered only while the main
+// menu shows, so that no function holds rows of the notebook meanwhile.
+
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+
+class BackupRunner;
+class DeviceScreen;
+class QtWindowSystem;
+
+class DeskWindow : public QMainWindow {
+public:
+    // `zoomGiven`: the zoom came from the command line and outranks the one
+    // remembered. `automaticBackups`: off for tests that count backups.
+    DeskWindow(QtWindowSystem& screen, std::filesystem::path deviceRoot, bool zoomGiven, bool automaticBackups = true);
+    ~DeskWindow() override;
+
+    // As the program ends: remembers the window, makes the closing backup.
+    void Finish();
+    BackupRunner& Backups() const { return *m_backups; }
+    // Whether restore and import are offered now.
+    bool OnMainMenu() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void AddFileMenu();
+    void AddViewMenu();
+    void AddHelpMenu();
+    void UpdateActions();
+    void RestoreSettings(bool zoomGiven);
+    void SaveSettings() const;
+
+    void BackUpNow();
+    void RestoreFromBackup();
+    void ExportItems();
+    void ExportNotebook();
+    void ImportProducts();
+    void ImportNotebook();
+    void About();
+    void Tell(const QString& text);
+    void Refuse(const QString& text);
+
+    DeviceScreen& m_screen;
+    std::filesystem::path m_root;
+    std::unique_ptr<BackupRunner> m_backups;
+    bool m_bAutomatic;
+    bool m_bPainted = false;
+    QList<QAction*> m_mainMenuOnly;
+};

@@ -18,6 +18,9 @@ public:
     }
     ~OneShotDriver() override { WindowSystem::Install(m_previous); }
 
+    // The answer the next question box gets (IDYES, IDNO ...).
+    void QueueAnswer(int answer) { m_screen.QueueAnswer(answer); }
+
     void Step() override {
         CDialog* top = CDialog::TopDialog();
         if (!m_shown) {

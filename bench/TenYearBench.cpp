@@ -284,6 +284,8 @@ double UndoMedian(const Device& device) {
             DialogInput::ClickButton(d, IDC_PM_BTN_CANCEL);
             ms = MsSince(start);
         });
+        // The undo asks first; the person answers Yes.
+        session.QueueAnswer(IDYES);
         CPaymentDlg undo;
         undo.m_strMode = u"MODIFY";
         undo.m_strMgrNo = CString::FromUtf8(trip);

@@ -21,4 +21,7 @@ public:
 
     // The width of each column, in the order given.
     static std::vector<int> Widths(const std::vector<Column>& columns, int available);
+
+private:
+    static void GiveBackToNumbers(const std::vector<Column>& columns, std::vector<int>& widths, int spare);
 };

@@ -123,7 +123,13 @@ ColumnFit::Column ListViewPeer::Measure(int column) const {
     // The item view keeps a margin on each side of a cell's text.
     int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
     measured.number = true;
-    measured.needed = view->fontMetrics().horizontalAdvance(QtText::ToQString(longest)) + 2 * margin + 1;
+    // Its title stays readable too: a column of numbers gives back only the
+    // room that neither needs.
+    CString title = list.Column(column).title;
+    title.Trim();
+    int cells = view->fontMetrics().horizontalAdvance(QtText::ToQString(longest));
+    int heading = view->header()->fontMetrics().horizontalAdvance(QtText::ToQString(title));
+    measured.needed = std::max(cells, heading) + 2 * margin + 1;
     return measured;
 }
 

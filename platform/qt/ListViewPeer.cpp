@@ -123,10 +123,9 @@ ColumnFit::Column ListViewPeer::Measure(int column) const {
     // The item view keeps a margin on each side of a cell's text.
     int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
     measured.number = true;
-    // Its title stays readable too: a column of numbers gives back only the
-    // room that neither needs.
-    CString title = list.Column(column).title;
-    title.Trim();
+    // Its title stays readable too, with the blanks that place it: a column
+    // of numbers gives back only the room that neither needs.
+    const CString& title = list.Column(column).title;
     int cells = view->fontMetrics().horizontalAdvance(QtText::ToQString(longest));
     int heading = view->header()->fontMetrics().horizontalAdvance(QtText::ToQString(title));
     measured.needed = std::max(cells, heading) + 2 * margin + 1;

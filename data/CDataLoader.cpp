@@ -1,6 +1,7 @@
 #include "data/CDataLoader.h"
 
 #include <charconv>
+#include <climits>
 #include <string>
 
 #include "data/CUpdateStatement.h"
@@ -76,32 +77,34 @@ CString TakeBstr(BSTR text) {
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CDataLoader, CWnd)
-END_MESSAGE_MAP()
-
 CDataLoader::CDataLoader(CWnd* pOwner, int nCtrlId) : m_pOwner(pOwner), m_nCtrlId(nCtrlId) {}
 
+// The recordset goes before the connection; the connection's last reference
+// goes with it, and an open transaction is rolled back.
 CDataLoader::~CDataLoader() {
-    ReleaseField();
-    ReleaseFields();
-    if (m_pRecordset) m_pRecordset->Release();
-    // The last reference: an open transaction is rolled back with it.
-    if (m_pConnection) m_pConnection->Release();
+    m_pField.Reset();
+    m_pFields.Reset();
+    m_pRecordset.Reset();
+}
+
+std::unique_ptr<CDataLoader> CDataLoader::Opened(CWnd* pOwner, int nCtrlId) {
+    std::unique_ptr<CDataLoader> pLoader(new CDataLoader(pOwner, nCtrlId));
+    pLoader->Open();
+    return pLoader;
 }
 
 BOOL CDataLoader::Open() {
     if (FAILED(CoInitializeEx(nullptr, 0))) return FALSE;
-    if (FAILED(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_INPROC_SERVER, IID_IRecordset,
-                                reinterpret_cast<void**>(&m_pRecordset)))) {
-        m_pRecordset = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_INPROC_SERVER, IID_IRecordset, m_pRecordset.AsOut()))) {
+        m_pRecordset.Reset();
         return FALSE;
     }
     m_strDbPath = u"\\Program Files\\Cartavel\\Orvanemart.cdb";
     // Every statement of this loader runs on one connection, so that a
     // transaction spans them. Opening it does not touch the file yet.
     if (FAILED(CoCreateInstance(CLSID_Connection, nullptr, CLSCTX_INPROC_SERVER, IID_IConnection,
-                                reinterpret_cast<void**>(&m_pConnection)))) {
-        m_pConnection = nullptr;
+                                m_pConnection.AsOut()))) {
+        m_pConnection.Reset();
         return FALSE;
     }
     VARIANT path = MakeTextVariant(m_strDbPath.str());
@@ -112,29 +115,18 @@ BOOL CDataLoader::Open() {
 
 BOOL CDataLoader::BeginTrans() {
     long nLevel = 0;
-    if (!m_pConnection || FAILED(m_pConnection->BeginTrans(&nLevel))) return ReportConnectionFailure();
-    return TRUE;
+    return Outcome(m_pConnection && SUCCEEDED(m_pConnection->BeginTrans(&nLevel)) ? true : ConnectionFailed());
 }
 
 BOOL CDataLoader::CommitTrans() {
-    if (!m_pConnection) return ReportConnectionFailure();
-    if (FAILED(m_pConnection->CommitTrans())) {
-        ReportConnectionFailure();
-        m_pConnection->RollbackTrans();
-        return FALSE;
-    }
-    return TRUE;
+    if (m_pConnection && SUCCEEDED(m_pConnection->CommitTrans())) return Outcome(true);
+    ConnectionFailed();
+    if (m_pConnection) m_pConnection->RollbackTrans();
+    return Outcome(false);
 }
 
 BOOL CDataLoader::RollbackTrans() {
-    if (!m_pConnection || FAILED(m_pConnection->RollbackTrans())) return ReportConnectionFailure();
-    return TRUE;
-}
-
-BOOL CDataLoader::ReportConnectionFailure() {
-    BSTR text = nullptr;
-    if (m_pConnection && SUCCEEDED(m_pConnection->get_LastError(&text))) return ReportFailure(TakeBstr(text));
-    return ReportFailure(u"the connection component is not available");
+    return Outcome(m_pConnection && SUCCEEDED(m_pConnection->RollbackTrans()) ? true : ConnectionFailed());
 }
 
 bool CDataLoader::InsertsSeparator(const CString& strStatement) {
@@ -144,66 +136,83 @@ bool CDataLoader::InsertsSeparator(const CString& strStatement) {
     return strStatement.Find(CUpdateStatement::kTokenEnd) >= 0 || strStatement.Find(CUpdateStatement::kNameEnd) >= 0;
 }
 
-void CDataLoader::ReleaseField() {
-    if (m_pField) m_pField->Release();
-    m_pField = nullptr;
+BOOL CDataLoader::Outcome(bool bDone) {
+    m_bLastFailed = !bDone;
+    return bDone ? TRUE : FALSE;
 }
 
-void CDataLoader::ReleaseFields() {
-    if (m_pFields) m_pFields->Release();
-    m_pFields = nullptr;
-}
-
-BOOL CDataLoader::RunStatement(const CString& strStatement) {
-    m_bLastFailed = true;
-    if (!m_pRecordset) return ReportFailure(u"the recordset component is not available");
-    VARIANT source = MakeTextVariant(strStatement.str());
-    VARIANT connection = m_pConnection ? MakeUnknownVariant(m_pConnection) : MakeTextVariant(m_strDbPath.str());
-    HRESULT hr = m_pRecordset->Open(source, connection, kCursorType, kLockType, kOptions);
-    VariantClear(&source);
-    VariantClear(&connection);
-    if (FAILED(hr)) return ReportFailure();
-    m_bLastFailed = false;
-    return TRUE;
-}
-
-BOOL CDataLoader::ReportFailure() {
+bool CDataLoader::Failed() {
     BSTR text = nullptr;
-    if (m_pRecordset && SUCCEEDED(m_pRecordset->get_LastError(&text))) return ReportFailure(TakeBstr(text));
-    return ReportFailure(u"the recordset gives no reason");
+    if (m_pRecordset && SUCCEEDED(m_pRecordset->get_LastError(&text))) return Failed(TakeBstr(text));
+    return Failed(u"the recordset gives no reason");
 }
 
-BOOL CDataLoader::ReportFailure(const CString& reason) {
-    m_bLastFailed = true;
+bool CDataLoader::ConnectionFailed() {
+    BSTR text = nullptr;
+    if (m_pConnection && SUCCEEDED(m_pConnection->get_LastError(&text))) return Failed(TakeBstr(text));
+    return Failed(u"the connection component is not available");
+}
+
+bool CDataLoader::Failed(const CString& reason) {
     if (WindowSystem* screen = WindowSystem::Current()) screen->StatementFailed(reason);
-    return FALSE;
-}
-
-bool CDataLoader::AtEnd() {
-    VARIANT_BOOL eof = VARIANT_TRUE;
-    if (FAILED(m_pRecordset->get_EOF(&eof))) {
-        ReportFailure();
-        return true;
-    }
-    return eof != VARIANT_FALSE;
-}
-
-bool CDataLoader::MoveNext() {
-    if (SUCCEEDED(m_pRecordset->MoveNext())) return true;
-    ReportFailure();
     return false;
 }
 
-bool CDataLoader::ReadField(long nIndex, VARIANT* pValue) {
-    VARIANT index = MakeI4Variant(nIndex);
-    bool read = SUCCEEDED(m_pFields->get_Item(index, &m_pField)) && SUCCEEDED(m_pField->get_Value(pValue));
-    ReleaseField();
-    if (!read) ReportFailure();
-    return read;
+bool CDataLoader::RunStatement(const CString& strStatement) {
+    if (!m_pRecordset) return Failed(u"the recordset component is not available");
+    VARIANT source = MakeTextVariant(strStatement.str());
+    VARIANT connection = m_pConnection ? MakeUnknownVariant(m_pConnection.Get()) : MakeTextVariant(m_strDbPath.str());
+    HRESULT hr = m_pRecordset->Open(source, connection, kCursorType, kLockType, kOptions);
+    VariantClear(&source);
+    VariantClear(&connection);
+    return SUCCEEDED(hr) ? true : Failed();
+}
+
+std::optional<int> CDataLoader::WalkRows(const CString& strStatement, int nMaxRows, const FieldSink& onField) {
+    if (!RunStatement(strStatement)) return std::nullopt;
+    bool bFailed = false;
+    int nRows = 0;
+    while (nRows < nMaxRows) {
+        VARIANT_BOOL eof = VARIANT_TRUE;
+        if (FAILED(m_pRecordset->get_EOF(&eof)) ||
+            (eof == VARIANT_FALSE && (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields))) {
+            Failed();
+            bFailed = true;
+            break;
+        }
+        if (eof != VARIANT_FALSE) break;
+        // A field that cannot be read ends its row; the next row is taken.
+        if (onField && !ReadRow(onField)) bFailed = true;
+        m_pFields.Reset();
+        ++nRows;
+        // The move after the last row wanted reads nothing that is used.
+        if (FAILED(m_pRecordset->MoveNext()) && nRows < nMaxRows) {
+            Failed();
+            bFailed = true;
+            break;
+        }
+    }
+    m_pRecordset->Close();
+    if (bFailed) return std::nullopt;
+    return nRows;
+}
+
+bool CDataLoader::ReadRow(const FieldSink& onField) {
+    long nCount = 0;
+    m_pFields->get_Count(&nCount);
+    for (long i = 0; i < nCount; ++i) {
+        VARIANT index = MakeI4Variant(i);
+        VARIANT value;
+        bool bRead = SUCCEEDED(m_pFields->get_Item(index, &m_pField)) && SUCCEEDED(m_pField->get_Value(&value));
+        m_pField.Reset();
+        if (!bRead) return Failed();
+        onField(i, FieldText(value));
+        VariantClear(&value);
+    }
+    return true;
 }
 
 BOOL CDataLoader::FillControl(const CString& strStatement, const CString& strMode) {
-    if (!RunStatement(strStatement)) return FALSE;
     const bool toCombo = strMode == CString(u"COMBO");
     // The bound control is looked up once, not once for every field: a long
     // list has a million cells, and a dialog finds a control by walking its
@@ -211,125 +220,93 @@ BOOL CDataLoader::FillControl(const CString& strStatement, const CString& strMod
     CWnd* control = m_pOwner ? m_pOwner->GetDlgItem(m_nCtrlId) : nullptr;
     auto* list = toCombo ? nullptr : dynamic_cast<CListCtrl*>(control);
     auto* combo = toCombo ? dynamic_cast<CComboBox*>(control) : nullptr;
-    while (!AtEnd()) {
-        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) {
-            ReportFailure();
-            return FALSE;
-        }
-        long count = 0;
-        m_pFields->get_Count(&count);
-        for (long i = 0; i < count; ++i) {
-            VARIANT value;
-            if (!ReadField(i, &value)) break;  // the rest of this row cannot be read either
-            CString text = FieldText(value);
-            VariantClear(&value);
-            if (combo) combo->AddString(text);
-            else if (list) PutCell(*list, static_cast<int>(i), std::move(text));
-        }
-        ReleaseFields();
-        if (!MoveNext()) break;
-    }
-    m_pRecordset->Close();
+    std::optional<int> nRows = WalkRows(strStatement, INT_MAX, [&](long nField, CString strText) {
+        if (combo) combo->AddString(strText);
+        else if (list) PutCell(*list, static_cast<int>(nField), std::move(strText));
+    });
     if (control) control->UpdateWindow();
-    return m_bLastFailed ? FALSE : TRUE;
+    return Outcome(nRows.has_value());
 }
 
 int CDataLoader::CountRows(const CString& strStatement) {
-    if (!RunStatement(strStatement)) return 0;
-    int count = 0;
-    while (!AtEnd()) {
-        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) {
-            ReportFailure();
-            return 0;
-        }
-        ReleaseFields();
-        if (!MoveNext()) break;
-        ++count;
-    }
-    m_pRecordset->Close();
-    return m_bLastFailed ? 0 : count;
+    std::optional<int> nRows = WalkRows(strStatement, INT_MAX, {});
+    Outcome(nRows.has_value());
+    return nRows.value_or(0);
 }
 
 BOOL CDataLoader::Execute(const CString& strStatement) {
     if (InsertsSeparator(strStatement)) {
-        return ReportFailure(u"a value to insert holds U+001D or U+001F, which no name may hold");
+        return Outcome(Failed(u"a value to insert holds U+001D or U+001F, which no name may hold"));
     }
-    if (!RunStatement(strStatement)) return FALSE;
+    if (!RunStatement(strStatement)) return Outcome(false);
     m_pRecordset->Close();
-    return TRUE;
+    return Outcome(true);
 }
 
 CString CDataLoader::FetchFirstRow(const CString& strStatement) {
     CString result;
-    if (!RunStatement(strStatement)) return result;
-    if (AtEnd()) {
-        m_pRecordset->Close();
-        return result;
-    }
-    if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) {
-        ReportFailure();
-        return result;
-    }
-    long count = 0;
-    m_pFields->get_Count(&count);
-    for (long i = 0; i < count; ++i) {
-        VARIANT value;
-        if (!ReadField(i, &value)) break;
-        result += FieldText(value);
+    std::optional<int> nRows = WalkRows(strStatement, 1, [&](long, CString strText) {
+        result += strText;
         result += kFieldEnd;
-        VariantClear(&value);
-    }
-    ReleaseFields();
-    m_pRecordset->MoveNext();
-    m_pRecordset->Close();
+    });
+    Outcome(nRows.has_value());
     return result;
 }
 
 BOOL CDataLoader::ExecuteUpdate(const CString& strStatement) {
-    m_bLastFailed = true;
     CUpdateStatement update;
-    if (!update.Parse(strStatement)) return ReportFailure(u"the UPDATE is not of the form the loader writes");
-    if (!RunStatement(update.SelectText())) return FALSE;
-    while (!AtEnd()) {
+    if (!update.Parse(strStatement)) return Outcome(Failed(u"the UPDATE is not of the form the loader writes"));
+    if (!RunStatement(update.SelectText())) return Outcome(false);
+    for (;;) {
+        VARIANT_BOOL eof = VARIANT_TRUE;
+        if (FAILED(m_pRecordset->get_EOF(&eof))) {
+            Failed();
+            break;
+        }
+        if (eof != VARIANT_FALSE) {
+            // The last row is written as the recordset closes.
+            return Outcome(SUCCEEDED(m_pRecordset->Close()) ? true : Failed());
+        }
         if (!WriteRow(update)) {
             // A value that cannot be stored ends the whole update: this row
             // is left as it was, and no later row is touched.
             m_pRecordset->CancelUpdate();
-            m_pRecordset->Close();
-            m_bLastFailed = true;
-            return FALSE;
+            break;
         }
         // A row whose fields the database refuses (a check that fails) is a
         // failed update, not a quiet one.
-        if (!MoveNext()) {
-            m_pRecordset->Close();
-            return FALSE;
+        if (FAILED(m_pRecordset->MoveNext())) {
+            Failed();
+            break;
         }
     }
-    if (m_bLastFailed) return FALSE;
-    if (FAILED(m_pRecordset->Close())) return ReportFailure();
-    return TRUE;
+    m_pRecordset->Close();
+    return Outcome(false);
 }
 
-BOOL CDataLoader::WriteRow(const CUpdateStatement& update) {
+bool CDataLoader::WriteRow(const CUpdateStatement& update) {
     for (size_t i = 0; i < update.Names().size(); ++i) {
-        if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) return ReportFailure();
-        VARIANT name = MakeTextVariant(update.Names()[i].str());
-        HRESULT hr = m_pFields->get_Item(name, &m_pField);
-        VariantClear(&name);
-        ReleaseFields();
-        if (FAILED(hr)) return ReportFailure();
-        long type = 0;
-        m_pField->get_Type(&type);
-        VARIANT value = MakeTextVariant(update.Values()[i].str());
-        bool converted = SUCCEEDED(VariantChangeType(&value, &value, 0, KindOfType(type)));
-        hr = converted ? m_pField->put_Value(value) : E_FAIL;
-        VariantClear(&value);
-        ReleaseField();
-        if (!converted) return ReportFailure(NotAValueOf(update.Values()[i], update.Names()[i]));
-        if (FAILED(hr)) return ReportFailure();
+        if (!WriteField(update.Names()[i], update.Values()[i])) return false;
     }
-    return TRUE;
+    return true;
+}
+
+bool CDataLoader::WriteField(const CString& strName, const CString& strValue) {
+    if (FAILED(m_pRecordset->get_Fields(&m_pFields)) || !m_pFields) return Failed();
+    VARIANT name = MakeTextVariant(strName.str());
+    HRESULT hr = m_pFields->get_Item(name, &m_pField);
+    VariantClear(&name);
+    m_pFields.Reset();
+    if (FAILED(hr)) return Failed();
+    long type = 0;
+    m_pField->get_Type(&type);
+    VARIANT value = MakeTextVariant(strValue.str());
+    bool converted = SUCCEEDED(VariantChangeType(&value, &value, 0, KindOfType(type)));
+    hr = converted ? m_pField->put_Value(value) : E_FAIL;
+    VariantClear(&value);
+    m_pField.Reset();
+    if (!converted) return Failed(NotAValueOf(strValue, strName));
+    return SUCCEEDED(hr) ? true : Failed();
 }
 
 CString CDataLoader::FieldText(const VARIANT& value) {

@@ -2,8 +2,14 @@
 // The one object through which the dialogs read and write the database. It
 // is bound to a dialog and one of its controls (a list view or a combo box),
 // opens the recordset component, and runs one statement per operation:
-// SELECT results go straight into the bound control.
+// SELECT results go straight into the bound control. It is a plain object,
+// no window: the dialog it serves is only where it finds its control.
 
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "platform/com/ComPtr.h"
 #include "platform/com/Variant.h"
 #include "platform/framework/CWnd.h"
 
@@ -12,10 +18,15 @@ class IRecordset;
 class IFields;
 class IField;
 
-class CDataLoader : public CWnd {
+class CDataLoader {
 public:
     CDataLoader(CWnd* pOwner, int nCtrlId);
-    ~CDataLoader() override;
+    ~CDataLoader();
+    // A loader for one handler: made with new and opened; the handler's
+    // scope deletes it, on every path out of it.
+    static std::unique_ptr<CDataLoader> Opened(CWnd* pOwner, int nCtrlId);
+    CDataLoader(const CDataLoader&) = delete;
+    CDataLoader& operator=(const CDataLoader&) = delete;
 
     BOOL Open();
     // Mode "COMBO" fills the bound combo box; any other mode the list view.
@@ -27,7 +38,7 @@ public:
     // that cannot be converted to its column's kind, a field that cannot be
     // written, or a row the database refuses ends the call with false; that
     // row keeps all its old values and no later row is touched (rows before
-    // it stay changed: there is no transaction).
+    // it stay changed unless the caller's transaction is rolled back).
     BOOL ExecuteUpdate(const CString& strStatement);
     // The first row's field texts, each followed by U+001F.
     CString FetchFirstRow(const CString& strStatement);
@@ -58,36 +69,36 @@ public:
 
     static constexpr char16_t kFieldEnd = u'\x1F';
 
-protected:
-    DECLARE_MESSAGE_MAP()
-
 private:
-    BOOL RunStatement(const CString& strStatement);
-    // Moves to the next row; a failed move (a lock, a read error) marks the
-    // operation failed, since the rows after it were never read.
-    bool MoveNext();
-    bool AtEnd();
-    // The value of field nIndex of the current row.
-    bool ReadField(long nIndex, VARIANT* pValue);
-    BOOL WriteRow(const class CUpdateStatement& update);
-    void ReleaseField();
-    void ReleaseFields();
-    // Marks the operation failed and hands the reason (the recordset's, or
-    // the loader's own) to the window system for its log; the dialog still
-    // shows the user its own message. Gives FALSE, to return.
-    BOOL ReportFailure();
-    BOOL ReportFailure(const CString& reason);
+    // Field nField of the row being walked, as its text.
+    using FieldSink = std::function<void(long nField, CString strText)>;
 
-    BOOL ReportConnectionFailure();
+    bool RunStatement(const CString& strStatement);
+    // Runs a SELECT and walks at most nMaxRows of its rows, handing every
+    // field's text to onField (none: the rows are only counted). The number
+    // of rows walked, or none when the statement, a row or a field failed;
+    // a field that cannot be read ends its row, and the next row is taken.
+    std::optional<int> WalkRows(const CString& strStatement, int nMaxRows, const FieldSink& onField);
+    bool ReadRow(const FieldSink& onField);
+    bool WriteRow(const class CUpdateStatement& update);
+    bool WriteField(const CString& strName, const CString& strValue);
+    // Hands the reason (the recordset's or the connection's, or the loader's
+    // own) to the window system for its log; the dialog still shows the
+    // user its own message. Gives false, to return.
+    bool Failed();
+    bool ConnectionFailed();
+    bool Failed(const CString& reason);
+    // Marks the operation's outcome for LastFailed and gives it as a BOOL.
+    BOOL Outcome(bool bDone);
     // Whether an INSERT would store a value holding U+001D or U+001F, which
     // the UPDATE emulation takes for its own separators: a name stored so
     // could never be changed or priced afterwards.
     static bool InsertsSeparator(const CString& strStatement);
 
-    IRecordset* m_pRecordset = nullptr;
-    IConnection* m_pConnection = nullptr;
-    IFields* m_pFields = nullptr;
-    IField* m_pField = nullptr;
+    ComPtr<IRecordset> m_pRecordset;
+    ComPtr<IConnection> m_pConnection;
+    ComPtr<IFields> m_pFields;  // the current row's fields, while it is read or written
+    ComPtr<IField> m_pField;    // the field being read or written
     CWnd* m_pOwner;
     int m_nCtrlId;
     CString m_strDbPath;

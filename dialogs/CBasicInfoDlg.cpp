@@ -111,17 +111,13 @@ void CBasicInfoDlg::ReloadList() {
     for (int c = 0; c < kind.columnCount; ++c) {
         m_listEntries.InsertColumn(c, kind.columns[c].title, kind.columns[c].format, kind.columns[c].width);
     }
-    CDataLoader* pLoader = new CDataLoader(this, IDC_BI_LIST);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_BI_LIST);
     pLoader->FillControl(kind.rows, _T(""));
-    delete pLoader;
 }
 
 void CBasicInfoDlg::LoadCategoryCombo() {
-    CDataLoader* pLoader = new CDataLoader(this, IDC_BI_COMBO_CATEGORY);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_BI_COMBO_CATEGORY);
     pLoader->FillControl(Sql::kCategoryList, _T("COMBO"));
-    delete pLoader;
 }
 
 void CBasicInfoDlg::OnSelchangeTab(NMHDR*, LRESULT* pResult) {
@@ -171,83 +167,76 @@ void CBasicInfoDlg::ClearInputs() {
 
 void CBasicInfoDlg::OnSave() {
     UpdateData(TRUE);
-    const TabKind& kind = KindOf(m_nTab);
-    const bool product = m_nTab == kProductTab;
-    if (product) {
+    if (!TakeInputs()) return;
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_BI_LIST);
+    switch (DecideSave(*pLoader)) {
+    case SaveAs::Insert: Report(pLoader->Execute(InsertStatement()), _T("저장완료")); break;
+    case SaveAs::Rename: Report(pLoader->ExecuteUpdate(RenameStatement()), _T("변경완료")); break;
+    case SaveAs::Duplicate: MessageBox(_T("중복되는 내용입니다."), _T("확인"), MB_OK | MB_ICONSTOP); return;
+    case SaveAs::Failed: AfxMessageBox(_T("처리오류")); return;
+    case SaveAs::Nothing: return;
+    }
+    ClearInputs();
+}
+
+// The name (or product and category) with leading blanks taken off; false
+// when one of them is empty, which saves nothing.
+bool CBasicInfoDlg::TakeInputs() {
+    if (m_nTab == kProductTab) {
         m_strProdName.TrimLeft();
         m_strCategory.TrimLeft();
-        if (m_strProdName.IsEmpty() || m_strCategory.IsEmpty()) return;
-    } else {
-        m_strName.TrimLeft();
-        if (m_strName.IsEmpty()) return;
+        return !m_strProdName.IsEmpty() && !m_strCategory.IsEmpty();
     }
+    m_strName.TrimLeft();
+    return !m_strName.IsEmpty();
+}
+
+// A new name is added; a picked one changed to a name not yet stored is
+// renamed or added, as the person answers; a name stored already is a
+// duplicate, unless it is the picked one itself.
+CBasicInfoDlg::SaveAs CBasicInfoDlg::DecideSave(CDataLoader& loader) {
+    const bool product = m_nTab == kProductTab;
     const CString strNewKey = product ? m_strProdName : m_strName;
     const CString strOldKey = product ? m_strOldProdName : m_strOldName;
+    int nRows = loader.CountRows(CStatementBuilder::Format(KindOf(m_nTab).exists, {strNewKey}));
+    // Not knowing whether the name exists, nothing may be written: a locked
+    // file would otherwise let a duplicate in.
+    if (loader.LastFailed()) return SaveAs::Failed;
+    if (nRows > 0) return strOldKey == strNewKey ? SaveAs::Rename : SaveAs::Duplicate;
+    if (strOldKey.IsEmpty()) return SaveAs::Insert;
+    if (strOldKey == strNewKey) return SaveAs::Duplicate;
+    int nAnswer = MessageBox(_T("변경하시겠읍까 ?"), _T("변경(Yes)/추가(No)"), MB_YESNOCANCEL | MB_ICONQUESTION);
+    return nAnswer == IDYES ? SaveAs::Rename : nAnswer == IDNO ? SaveAs::Insert : SaveAs::Nothing;
+}
 
-    CDataLoader* pLoader = new CDataLoader(this, IDC_BI_LIST);
-    pLoader->Open();
-    int nRows = pLoader->CountRows(CStatementBuilder::Format(kind.exists, {strNewKey}));
-    if (pLoader->LastFailed()) {
-        // Not knowing whether the name exists, nothing may be written: a
-        // locked file would otherwise let a duplicate in.
+CString CBasicInfoDlg::InsertStatement() const {
+    const TabKind& kind = KindOf(m_nTab);
+    return m_nTab == kProductTab ? CStatementBuilder::Format(kind.insert, {m_strCategory, m_strProdName})
+                                 : CStatementBuilder::Format(kind.insert, {m_strName});
+}
+
+CString CBasicInfoDlg::RenameStatement() const {
+    const TabKind& kind = KindOf(m_nTab);
+    return m_nTab == kProductTab ? CStatementBuilder::Format(kind.rename, {m_strCategory, m_strProdName, m_strOldProdName})
+                                 : CStatementBuilder::Format(kind.rename, {m_strName, m_strOldName});
+}
+
+void CBasicInfoDlg::Report(BOOL bStored, LPCTSTR strDone) {
+    if (!bStored) {
         AfxMessageBox(_T("처리오류"));
-        delete pLoader;
         return;
     }
-
-    enum class Outcome { Insert, Rename, Duplicate, Stop } outcome;
-    if (nRows == 0 && strOldKey.IsEmpty()) {
-        outcome = Outcome::Insert;
-    } else if (nRows == 0 && strOldKey != strNewKey) {
-        int nAnswer = MessageBox(_T("변경하시겠읍까 ?"), _T("변경(Yes)/추가(No)"), MB_YESNOCANCEL | MB_ICONQUESTION);
-        outcome = nAnswer == IDYES ? Outcome::Rename : nAnswer == IDNO ? Outcome::Insert : Outcome::Stop;
-    } else if (nRows == 0) {
-        outcome = Outcome::Duplicate;
-    } else {
-        outcome = strOldKey == strNewKey ? Outcome::Rename : Outcome::Duplicate;
-    }
-
-    if (outcome == Outcome::Duplicate) {
-        MessageBox(_T("중복되는 내용입니다."), _T("확인"), MB_OK | MB_ICONSTOP);
-        delete pLoader;
-        return;
-    }
-    if (outcome == Outcome::Stop) {
-        delete pLoader;
-        return;
-    }
-    if (outcome == Outcome::Insert) {
-        CString strInsert = product ? CStatementBuilder::Format(kind.insert, {m_strCategory, m_strProdName})
-                                    : CStatementBuilder::Format(kind.insert, {m_strName});
-        if (pLoader->Execute(strInsert)) {
-            AfxMessageBox(_T("저장완료"));
-            ReloadList();
-        } else {
-            AfxMessageBox(_T("처리오류"));
-        }
-    } else {
-        CString strRename = product
-                                ? CStatementBuilder::Format(kind.rename, {m_strCategory, m_strProdName, m_strOldProdName})
-                                : CStatementBuilder::Format(kind.rename, {m_strName, m_strOldName});
-        if (pLoader->ExecuteUpdate(strRename)) {
-            AfxMessageBox(_T("변경완료"));
-            ReloadList();
-        } else {
-            AfxMessageBox(_T("처리오류"));
-        }
-    }
-    delete pLoader;
-    ClearInputs();
+    AfxMessageBox(strDone);
+    ReloadList();
 }
 
 void CBasicInfoDlg::OnDelete() {
     // Only a Yes deletes: a box that could not be shown answers otherwise.
     if (MessageBox(_T("정말 삭제하시겠습니까?"), _T("확인"), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    CDataLoader* pLoader = new CDataLoader(this, IDC_BI_LIST);
     UpdateData(TRUE);
     const TabKind& kind = KindOf(m_nTab);
     const CString strKey = m_nTab == kProductTab ? m_strProdName : m_strName;
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_BI_LIST);
     const int nRows = pLoader->CountRows(CStatementBuilder::Format(kind.exists, {strKey}));
     if (pLoader->LastFailed()) {
         AfxMessageBox(_T("처리오류"));
@@ -258,5 +247,4 @@ void CBasicInfoDlg::OnDelete() {
         ClearInputs();
         ReloadList();
     }
-    delete pLoader;
 }

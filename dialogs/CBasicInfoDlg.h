@@ -31,6 +31,15 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    enum class SaveAs { Insert, Rename, Duplicate, Failed, Nothing };
+
+    bool TakeInputs();
+    SaveAs DecideSave(class CDataLoader& loader);
+    CString InsertStatement() const;
+    CString RenameStatement() const;
+    // "처리오류" when the statement failed, else strDone and the list anew.
+    void Report(BOOL bStored, LPCTSTR strDone);
+
     CString m_strOldName;
     CString m_strOldProdName;
     int m_nTab = 0;

@@ -42,10 +42,8 @@ void CPaymentDlg::LoadPaymentList() {
     m_listItems.DeleteAllItems();
     CString strList = m_strMode == _T("NEW") ? CString(Sql::kPaymentNewList)
                                              : CStatementBuilder::Format(Sql::kPaymentTripList, {m_strMgrNo, m_strShpDate});
-    CDataLoader* pLoader = new CDataLoader(this, IDC_PM_LIST);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_PM_LIST);
     BOOL bFilled = pLoader->FillControl(strList, _T(""));
-    delete pLoader;
     if (!bFilled) {
         // A list cut short would pay, or show as the trip, only some of its
         // items: better nothing at all, and say why.
@@ -66,10 +64,8 @@ void CPaymentDlg::SettlePayment() {
         return;
     }
     if (m_strTotal.IsEmpty()) return;
-    CDataLoader* pLoader = new CDataLoader(this, IDC_PM_LIST);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_PM_LIST);
     Outcome outcome = PayListedRows(*pLoader);
-    delete pLoader;
     if (outcome != Outcome::Done) {
         // Nothing was paid: there is no trip for 취소 to undo.
         m_strMgrNo.Empty();
@@ -137,10 +133,8 @@ void CPaymentDlg::SayFailed(Outcome outcome) {
 }
 
 void CPaymentDlg::UndoPayment() {
-    CDataLoader* pLoader = new CDataLoader(this, IDC_PM_LIST);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_PM_LIST);
     Outcome outcome = pLoader->BeginTrans() ? Finish(*pLoader, UndoListedTrip(*pLoader)) : Outcome::Refused;
-    delete pLoader;
     if (outcome != Outcome::Done) {
         SayFailed(outcome);
         return;

@@ -57,32 +57,24 @@ BOOL CPlanDlg::OnInitDialog() {
 
 void CPlanDlg::ReloadList() {
     m_listPlan.DeleteAllItems();
-    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_LIST);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_PL_LIST);
     pLoader->FillControl(Sql::kPlanList, _T(""));
-    delete pLoader;
 }
 
 void CPlanDlg::LoadCategoryCombo() {
-    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_COMBO_CATEGORY);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_PL_COMBO_CATEGORY);
     pLoader->FillControl(Sql::kCategoryList, _T("COMBO"));
-    delete pLoader;
 }
 
 void CPlanDlg::LoadUnitCombo() {
-    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_COMBO_UNIT);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_PL_COMBO_UNIT);
     pLoader->FillControl(Sql::kUnitList, _T("COMBO"));
-    delete pLoader;
 }
 
 void CPlanDlg::LoadProductCombo() {
     m_comboProduct.ResetContent();
-    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_COMBO_PRODUCT);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_PL_COMBO_PRODUCT);
     pLoader->FillControl(CStatementBuilder::Format(Sql::kProductsOfCategory, {m_strCategory}), _T("COMBO"));
-    delete pLoader;
 }
 
 void CPlanDlg::OnSelchangeCategory() {
@@ -124,17 +116,7 @@ void CPlanDlg::ClearInputs() {
 
 void CPlanDlg::OnSave() {
     UpdateData(TRUE);
-    if (m_strCategory.IsEmpty() || m_strProdName.IsEmpty()) {
-        AfxMessageBox(_T("입력이 오류."));
-        PointAtRefusedField(m_strCategory.IsEmpty() ? IDC_PL_COMBO_CATEGORY : IDC_PL_COMBO_PRODUCT);
-        return;
-    }
-    // Quantity and discount go bare into number columns.
-    if (!CNumberRules::NormaliseWholeNumber(m_strQty) || !CNumberRules::NormaliseWholeNumber(m_strDcAmt)) {
-        AfxMessageBox(_T("입력이 오류."));
-        PointAtRefusedField(CNumberRules::NormaliseWholeNumber(m_strQty) ? IDC_PL_EDIT_DCAMT : IDC_PL_EDIT_QTY);
-        return;
-    }
+    if (!InputsAccepted()) return;
     m_strSeqNo.Trim();
     if (!m_strSeqNo.IsEmpty() && m_strProdName != m_strOldProdName) {
         int nAnswer = MessageBox(_T("변경하시겠읍까 ?"), _T("변경(Yes)/추가(No)"), MB_YESNOCANCEL | MB_ICONQUESTION);
@@ -145,34 +127,36 @@ void CPlanDlg::OnSave() {
     if (m_strDcAmt.IsEmpty()) m_strDcAmt = _T("0");
     m_strCuponYN = m_bCoupon != 0 ? _T("Y") : _T("");
 
-    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_LIST);
-    pLoader->Open();
-    if (m_strSeqNo.IsEmpty()) {
-        // The new key and its row are one write transaction: no other
-        // program can take the same key between the two.
-        BOOL bAdded = pLoader->BeginTrans() && AddItem(*pLoader) && pLoader->CommitTrans();
-        delete pLoader;
-        if (bAdded) {
-            AfxMessageBox(_T("저장완료"));
-            ReloadList();
-            ClearInputs();
-        } else {
-            AfxMessageBox(_T("처리오류"));
-            m_strSeqNo.Empty();
-        }
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_PL_LIST);
+    const bool bNew = m_strSeqNo.IsEmpty();
+    // A new item's key and its row are one write transaction: no other
+    // program can take the same key between the two.
+    BOOL bStored = bNew ? pLoader->BeginTrans() && AddItem(*pLoader) && pLoader->CommitTrans()
+                        : pLoader->ExecuteUpdate(CStatementBuilder::Format(
+                              Sql::kPlanChange, {m_strCategory, m_strProdName, m_strQty, m_strUnit, m_strCuponYN,
+                                                 m_strDcAmt, m_strSeqNo}));
+    if (!bStored) {
+        AfxMessageBox(_T("처리오류"));
+        if (bNew) m_strSeqNo.Empty();
         return;
     }
-    CString strChange = CStatementBuilder::Format(
-        Sql::kPlanChange, {m_strCategory, m_strProdName, m_strQty, m_strUnit, m_strCuponYN, m_strDcAmt, m_strSeqNo});
-    if (pLoader->ExecuteUpdate(strChange)) {
-        AfxMessageBox(_T("변경완료"));
-        delete pLoader;
-        ReloadList();
-        ClearInputs();
-    } else {
-        AfxMessageBox(_T("처리오류"));
-        delete pLoader;
-    }
+    AfxMessageBox(bNew ? _T("저장완료") : _T("변경완료"));
+    ReloadList();
+    ClearInputs();
+}
+
+// Category and product given, quantity and discount whole numbers (they go
+// bare into number columns); else "입력이 오류." at the first refused field.
+bool CPlanDlg::InputsAccepted() {
+    int nRefused = m_strCategory.IsEmpty()                            ? IDC_PL_COMBO_CATEGORY
+                   : m_strProdName.IsEmpty()                          ? IDC_PL_COMBO_PRODUCT
+                   : !CNumberRules::NormaliseWholeNumber(m_strQty)   ? IDC_PL_EDIT_QTY
+                   : !CNumberRules::NormaliseWholeNumber(m_strDcAmt) ? IDC_PL_EDIT_DCAMT
+                                                                      : 0;
+    if (nRefused == 0) return true;
+    AfxMessageBox(_T("입력이 오류."));
+    PointAtRefusedField(nRefused);
+    return false;
 }
 
 // Inside the caller's transaction; false rolls it back. A failed query is
@@ -195,9 +179,8 @@ void CPlanDlg::OnDelete() {
     }
     // Only a Yes deletes: a box that could not be shown answers otherwise.
     if (MessageBox(_T("정말 삭제하시겠습니까?"), _T("확인"), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    CDataLoader* pLoader = new CDataLoader(this, IDC_PL_LIST);
     UpdateData(TRUE);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_PL_LIST);
     const int nRows = pLoader->CountRows(CStatementBuilder::Format(Sql::kItemExists, {m_strSeqNo}));
     if (pLoader->LastFailed()) {
         AfxMessageBox(_T("처리오류"));
@@ -208,5 +191,4 @@ void CPlanDlg::OnDelete() {
         ClearInputs();
         ReloadList();
     }
-    delete pLoader;
 }

@@ -31,6 +31,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    bool InputsAccepted();
     bool AddItem(class CDataLoader& loader);
 
     CString m_strSeqNo;

@@ -73,10 +73,8 @@ void CSearchDlg::ReloadList() {
     CString strTo = CString::Formatted(_T("%.4d-%.2d-31"), m_nYear, m_nMonth);
     m_listScratch.DeleteAllItems();
     m_listTrips.DeleteAllItems();
-    CDataLoader* pLoader = new CDataLoader(this, IDC_SR_LIST_SCRATCH);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_SR_LIST_SCRATCH);
     BOOL bFilled = pLoader->FillControl(CStatementBuilder::Format(Sql::kSearchMonth, {strFrom, strTo}), _T(""));
-    delete pLoader;
     if (!bFilled) {
         // Some trips, or a total of only part of the month, would pass for
         // the whole month; an empty month would pass for one without trips.

@@ -106,19 +106,15 @@ void CShopItemsDlg::InsertColumns() {
 }
 
 void CShopItemsDlg::LoadUnitCombo() {
-    CDataLoader* pLoader = new CDataLoader(this, IDC_SI_COMBO_UNIT);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_SI_COMBO_UNIT);
     pLoader->FillControl(Sql::kUnitList, _T("COMBO"));
-    delete pLoader;
 }
 
 void CShopItemsDlg::LoadItemList() {
     m_listItems.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     m_listItems.DeleteAllItems();
-    CDataLoader* pLoader = new CDataLoader(this, IDC_SI_LIST);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_SI_LIST);
     pLoader->FillControl(Sql::kShoppingList, _T(""));
-    delete pLoader;
 
     // Summed in 64 bits: many large amounts may pass 32 bits together.
     m_strTotal = CNumberRules::TextOrEmptyWhenZero(CNumberRules::SumColumn(m_listItems, kAmountColumn));
@@ -267,8 +263,7 @@ void CShopItemsDlg::KeepStoredWhenEmpty(CString& strField, int nColumn) {
 
 void CShopItemsDlg::StoreItem(const CString& strPrice, const CString& strDiscount, const CString& strAmount) {
     m_strSeqNo.Trim();
-    CDataLoader* pLoader = new CDataLoader(this, IDC_SI_LIST);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_SI_LIST);
     CString strSave = CStatementBuilder::Format(Sql::kShoppingSave, {m_strShpQty, m_strUnitName, strPrice, strDiscount,
                                                                      strAmount, m_strShpDate, m_strStoreName, m_strSeqNo});
     // Checked and written in one transaction: a row that another program
@@ -279,7 +274,6 @@ void CShopItemsDlg::StoreItem(const CString& strPrice, const CString& strDiscoun
                   !pLoader->LastFailed() && pLoader->ExecuteUpdate(strSave);
         bStored = bStored ? pLoader->CommitTrans() : (pLoader->RollbackTrans(), FALSE);
     }
-    delete pLoader;
     if (!bStored) {
         AfxMessageBox(_T("처리오류"));
         return;

@@ -67,10 +67,8 @@ BOOL CShopStartDlg::OnInitDialog() {
     SetDlgItemText(IDC_SS_EDIT_DATE, m_strShpDate);
     ShowCalendar(false);
 
-    CDataLoader* pLoader = new CDataLoader(this, IDC_SS_COMBO_STORE);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_SS_COMBO_STORE);
     pLoader->FillControl(Sql::kStoreList, _T("COMBO"));
-    delete pLoader;
     return TRUE;
 }
 

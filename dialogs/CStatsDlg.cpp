@@ -179,10 +179,8 @@ void CStatsDlg::RefreshReport() {
     const ReportKind* pKind = KindOf(m_nKind);
     if (!pKind) return;
 
-    CDataLoader* pLoader = new CDataLoader(this, IDC_ST_LIST_SCRATCH);
-    pLoader->Open();
+    std::unique_ptr<CDataLoader> pLoader = CDataLoader::Opened(this, IDC_ST_LIST_SCRATCH);
     BOOL bLoaded = pLoader->FillControl(CStatementBuilder::Format(pKind->statement, {strFrom, strTo}), _T(""));
-    delete pLoader;
     if (!bLoaded) {
         ShowLoadFailure();
         return;

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Kills the program with SIGKILL at random moments of 50 payments and undos,
 # and checks after every kill that the database is whole, that every item
-# is in one of its states (planned, bought, paid or a payment undone), and
+# is in exactly one of its states (planned, priced, paid: data/ItemLife.h), and
 # that no trip was left partly paid or partly undone.
 #
 # Usage: scripts/crash-safety.sh [BUILD_DIR] [KILLS]
@@ -73,12 +73,16 @@ EOF
     echo "expect dialog none"
 } > "$work/payments.scn"
 
-# Every row in one of the item states; MgrNo '' is stored as NULL.
-states="select count(*) from ShoppingList_tbl where not (
-  (Price = 0 and TotDcAmt = 0 and ShpAmount = 0 and ShpDate = '' and StoreName = ''
-     and MgrNo is null and PayYN = '')
-  or (ShpAmount > 0 and ShpDate <> '' and StoreName <> '' and (MgrNo is null or MgrNo = 0) and PayYN = '')
-  or (ShpAmount > 0 and ShpDate <> '' and StoreName <> '' and MgrNo > 0 and PayYN = 'Y'))"
+# Every row in exactly one of the item's states, as data/ItemLife.h writes
+# them in SQL (read from there, so the two never differ).
+state() {
+    awk -v name="$1" '
+        $0 ~ name " =" { on = 1 }
+        on { rest = $0
+             while (match(rest, /"[^"]*"/)) { text = text substr(rest, RSTART + 1, RLENGTH - 2); rest = substr(rest, RSTART + RLENGTH) }
+             if (rest ~ /;/) { print text; exit } }' "$(dirname "$0")/../data/ItemLife.h"
+}
+states="select count(*) from ShoppingList_tbl where ($(state kPlanned) + $(state kPriced) + $(state kPaid)) <> 1"
 
 # The 24 items of a round are paid together and undone together, so they
 # always share one trip number and paid flag: a round whose items do not was

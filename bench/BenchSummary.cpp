@@ -19,6 +19,8 @@ const Line kLines[] = {
     {"backup of ten years", "%.1f", " ms"},
     {"export of ten years", "%.1f", " ms"},
     {"longest backup step at ten years", "%.1f", " ms"},
+    {"basket by shop at ten years", "%.1f", " ms"},
+    {"companion refresh", "%.2f", " ms"},
 };
 
 } // namespace

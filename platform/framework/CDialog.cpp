@@ -11,6 +11,7 @@
 #include "platform/framework/CMonthCalCtrl.h"
 #include "platform/framework/CStatic.h"
 #include "platform/framework/CTabCtrl.h"
+#include "platform/framework/DialogWatcher.h"
 #include "platform/framework/WindowSystem.h"
 
 namespace {
@@ -84,6 +85,7 @@ INT_PTR CDialog::DoModal() {
         CDialog& dialog;
         WindowSystem& ws;
         ~Guard() {
+            DialogWatcher::TellEnded(dialog);
             ws.DestroyDialogWindow(dialog);
             auto& running = Running();
             running.erase(std::remove(running.begin(), running.end(), &dialog), running.end());
@@ -93,6 +95,7 @@ INT_PTR CDialog::DoModal() {
     } guard{*this, *ws};
     ws->CreateDialogWindow(*this);
     if (OnInitDialog() && !m_bEnded && !m_pFocus) FocusFirstTabStop();
+    DialogWatcher::TellOpened(*this);
     if (!m_bEnded) ws->RunModalLoop(*this);
     return m_nResult;
 }
@@ -208,6 +211,12 @@ void CDialog::MoveFocus(CWnd* pControl) {
 }
 
 void CDialog::SendCommand(UINT nCode, int nID) {
+    DispatchCommand(nCode, nID);
+    if (nCode == EN_KILLFOCUS) DialogWatcher::TellFieldLeft(*this, nID);
+    if (nCode == BN_CLICKED) DialogWatcher::TellCommandDone(*this, nID);
+}
+
+void CDialog::DispatchCommand(UINT nCode, int nID) {
     if (OnCmdMsg(nCode, nID, nullptr, nullptr)) return;
     if (nCode != BN_CLICKED) return;
     if (nID == IDOK) OnOK();
@@ -222,5 +231,8 @@ LRESULT CDialog::SendNotify(CWnd& from, UINT nCode, NMHDR* pRecord) {
     header->code = nCode;
     LRESULT result = 0;
     OnCmdMsg(nCode, from.GetDlgCtrlID(), header, &result);
+    if (nCode == NM_CLICK && from.Kind() == ControlKind::ListView && pRecord) {
+        DialogWatcher::TellRowChosen(*this, from.GetDlgCtrlID(), reinterpret_cast<NMITEMACTIVATE*>(pRecord)->iItem);
+    }
     return result;
 }

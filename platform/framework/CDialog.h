@@ -61,6 +61,7 @@ protected:
 
 private:
     void CreateControls();
+    void DispatchCommand(UINT nCode, int nID);
     void ReleaseControls();
     void FocusFirstTabStop();
     CWnd* ControlById(int nID) const;

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
@@ -21,6 +22,7 @@
 #include "desk/WholeFile.h"
 #include "platform/framework/CDialog.h"
 #include "platform/qt/BackupRunner.h"
+#include "platform/qt/CompanionPanel.h"
 #include "platform/qt/DeviceScreen.h"
 #include "platform/qt/ExportItemsDialog.h"
 #include "platform/qt/QtWindowSystem.h"
@@ -67,6 +69,10 @@ DeskWindow::DeskWindow(QtWindowSystem& screen, std::filesystem::path deviceRoot,
     panels->setFrameShape(QFrame::StyledPanel);
     panels->setMinimumWidth(m_screen.width());
     layout->addWidget(panels, 1);
+    auto* panelsLayout = new QVBoxLayout(panels);
+    panelsLayout->setContentsMargins(0, 0, 0, 0);
+    m_companion = new CompanionPanel(panels);
+    panelsLayout->addWidget(m_companion);
     setCentralWidget(centre);
     AddFileMenu();
     AddViewMenu();
@@ -116,6 +122,12 @@ void DeskWindow::AddViewMenu() {
     add("zoom-in", QStringLiteral("확대(&I)"), QStringLiteral("Ctrl++"), [] { return ScreenZoom::Current() + 1; });
     add("zoom-out", QStringLiteral("축소(&O)"), QStringLiteral("Ctrl+-"), [] { return ScreenZoom::Current() - 1; });
     add("zoom-reset", QStringLiteral("원래 크기(&N)"), QStringLiteral("Ctrl+0"), [] { return ScreenZoom::StartZoom(); });
+    view->addSeparator();
+    QAction* companion = view->addAction(QStringLiteral("쇼핑 도우미(&S)"));
+    companion->setObjectName("companion");
+    companion->setCheckable(true);
+    companion->setChecked(true);
+    connect(companion, &QAction::toggled, this, [this](bool shown) { m_companion->setVisible(shown); });
 }
 
 void DeskWindow::AddHelpMenu() {

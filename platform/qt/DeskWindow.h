@@ -11,6 +11,7 @@
 #include <memory>
 
 class BackupRunner;
+class CompanionPanel;
 class DeviceScreen;
 class QtWindowSystem;
 
@@ -55,4 +56,5 @@ private:
     bool m_bAutomatic;
     bool m_bPainted = false;
     QList<QAction*> m_mainMenuOnly;
+    CompanionPanel* m_companion = nullptr;
 };

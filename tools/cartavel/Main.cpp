@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/CShopApp.h"
+#include "companion/BasketCommand.h"
 #include "desk/DeskCommand.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/qt/QtProgram.h"
@@ -17,6 +18,8 @@
 
 int main(int argc, char** argv) {
     if (argc > 1 && DeskCommand::IsCommand(argv[1])) {
+        std::vector<std::string> words(argv + 1, argv + argc);
+        if (BasketCommand::IsBasket(words)) return BasketCommand::Run(words, std::cout, std::cerr);
         return DeskCommand::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
     }
     // The application object lives in the program's library: naming it here

@@ -24,6 +24,8 @@
 #include "platform/qt/DeviceScreen.h"
 #include "platform/qt/ExportItemsDialog.h"
 #include "platform/qt/QtWindowSystem.h"
+#include "platform/qt/ReportPage.h"
+#include "platform/qt/ReportsWindow.h"
 #include "platform/qt/RestoreDialog.h"
 #include "platform/qt/ScreenZoom.h"
 
@@ -70,6 +72,7 @@ DeskWindow::DeskWindow(QtWindowSystem& screen, std::filesystem::path deviceRoot,
     setCentralWidget(centre);
     AddFileMenu();
     AddViewMenu();
+    AddReportsMenu();
     AddHelpMenu();
     statusBar()->setSizeGripEnabled(true);
     menuBar()->installEventFilter(this);
@@ -116,6 +119,23 @@ void DeskWindow::AddViewMenu() {
     add("zoom-in", QStringLiteral("확대(&I)"), QStringLiteral("Ctrl++"), [] { return ScreenZoom::Current() + 1; });
     add("zoom-out", QStringLiteral("축소(&O)"), QStringLiteral("Ctrl+-"), [] { return ScreenZoom::Current() - 1; });
     add("zoom-reset", QStringLiteral("원래 크기(&N)"), QStringLiteral("Ctrl+0"), [] { return ScreenZoom::StartZoom(); });
+}
+
+void DeskWindow::AddReportsMenu() {
+    QMenu* reports = menuBar()->addMenu(QStringLiteral("보고서(&R)"));
+    reports->addAction(QStringLiteral("차트 보기(&C)"), this, [this] { OpenReports(); })->setObjectName("reports");
+}
+
+ReportsWindow& DeskWindow::OpenReports() {
+    if (!m_pReports) {
+        m_pReports = new ReportsWindow(NotebookLayout::NotebookFile(m_root), this);
+        m_pReports->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    m_pReports->show();
+    m_pReports->raise();
+    m_pReports->activateWindow();
+    m_pReports->Current().Refresh();
+    return *m_pReports;
 }
 
 void DeskWindow::AddHelpMenu() {

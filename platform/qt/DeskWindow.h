@@ -13,6 +13,7 @@
 class BackupRunner;
 class DeviceScreen;
 class QtWindowSystem;
+class ReportsWindow;
 
 class DeskWindow : public QMainWindow {
 public:
@@ -26,6 +27,8 @@ public:
     BackupRunner& Backups() const { return *m_backups; }
     // Whether restore and import are offered now.
     bool OnMainMenu() const;
+    // 보고서: the charts, in a window beside this one (made at the first call).
+    ReportsWindow& OpenReports();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -34,6 +37,7 @@ protected:
 private:
     void AddFileMenu();
     void AddViewMenu();
+    void AddReportsMenu();
     void AddHelpMenu();
     void UpdateActions();
     void RestoreSettings(bool zoomGiven);
@@ -55,4 +59,5 @@ private:
     bool m_bAutomatic;
     bool m_bPainted = false;
     QList<QAction*> m_mainMenuOnly;
+    ReportsWindow* m_pReports = nullptr;
 };

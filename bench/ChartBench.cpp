@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QChartView>
+#include <QTabWidget>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>

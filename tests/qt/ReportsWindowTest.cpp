@@ -9,6 +9,9 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QChartView>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListView>
@@ -61,7 +64,7 @@ protected:
         desk = std::make_unique<DeskWindow>(m_screen, device.Root(), false, false);
         desk->show();
         desk->findChild<QAction*>(QStringLiteral("reports"))->trigger();
-        reports = desk->findChild<ReportsWindow*>();
+        reports = &desk->OpenReports();  // the window the menu opened
         ASSERT_NE(reports, nullptr);
     }
     void TearDown() override {
@@ -161,7 +164,7 @@ TEST_F(ReportsScreen, ExportsWriteTheTableAndThePictureAndFollowADarkPalette) {
     EXPECT_EQ(WholeFile::Read(dir / "shops.csv"), "\xEF\xBB\xBF쇼핑점,횟수,쇼핑금액\r\n가게A,2,3500\r\n가게B,1,300\r\n<총계>,3,3800\r\n");
     QString png = QString::fromStdString((dir / "shops.png").string());
     ASSERT_TRUE(shops.ExportPng(png));
-    EXPECT_EQ(QImage(png).size(), shops.View().size());
+    EXPECT_EQ(QImage(png).size(), shops.View().size() * shops.View().devicePixelRatioF());
     QString svg = QString::fromStdString((dir / "shops.svg").string());
     ASSERT_TRUE(shops.ExportSvg(svg));
     std::string picture = WholeFile::Read(dir / "shops.svg");

@@ -63,7 +63,7 @@ const char* const kSchema =
     // however long the history. The price chart reads one product's paid
     // rows. A file without them works the same, only slower.
     "CREATE INDEX ShoppingList_Paid ON ShoppingList_tbl\n"
-    "  (ShpDate, MgrNo, StoreName, CategoryName, ProdName, ShpAmount) WHERE PayYN = 'Y';\n"
+    "  (ShpDate, MgrNo, StoreName, CategoryName, ProdName, ShpAmount, PayYN) WHERE PayYN = 'Y';\n"
     "CREATE INDEX ShoppingList_PaidProduct ON ShoppingList_tbl (ProdName, UnitName, ShpAmount) WHERE PayYN = 'Y';\n";
 
 // Outside the schema's transaction, since SQLite refuses to change the

@@ -61,9 +61,11 @@ const char* const kSchema =
     // period: this index holds just those, in date order, with every column
     // they read, so a year costs its own rows and never a visit to the table,
     // however long the history. The price chart reads one product's paid
-    // rows. A file without them works the same, only slower.
+    // rows. SeqNo follows the trip number so that the items of one trip
+    // come in the order they were planned, as the table gives them. A file
+    // without these indexes works the same, only slower.
     "CREATE INDEX ShoppingList_Paid ON ShoppingList_tbl\n"
-    "  (ShpDate, MgrNo, StoreName, CategoryName, ProdName, ShpAmount, PayYN) WHERE PayYN = 'Y';\n"
+    "  (ShpDate, MgrNo, SeqNo, StoreName, CategoryName, ProdName, ShpAmount, PayYN) WHERE PayYN = 'Y';\n"
     "CREATE INDEX ShoppingList_PaidProduct ON ShoppingList_tbl (ProdName, UnitName, ShpAmount) WHERE PayYN = 'Y';\n";
 
 // Outside the schema's transaction, since SQLite refuses to change the

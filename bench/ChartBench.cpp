@@ -61,8 +61,9 @@ QApplication& Application() {
     static char name[] = "cartavel_bench";
     static char* argv[] = {name, nullptr};
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: Qt's own statics may go first at exit.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 struct Household {

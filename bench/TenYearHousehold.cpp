@@ -13,8 +13,6 @@
 namespace {
 
 constexpr unsigned kSeed = 20240315;
-constexpr int kFirstYear = 2015;
-constexpr int kYears = 10;
 
 const char* const kUnitNames[TenYearHousehold::kUnits] = {"개", "봉지", "kg", "g", "L", "ml", "팩", "병", "상자", "묶음"};
 
@@ -41,18 +39,23 @@ std::string Numbered(const char* stem, int n) {
     return text;
 }
 
-std::string DateOfDay(int day) {
+int FirstYear(int years) {
+    return TenYearHousehold::kLastYear + 1 - years;
+}
+
+std::string DateOfDay(int day, int years) {
     using namespace std::chrono;
-    year_month_day date{sys_days{year{kFirstYear} / January / 1} + days{day}};
+    year_month_day date{sys_days{year{FirstYear(years)} / January / 1} + days{day}};
     char text[16];
     std::snprintf(text, sizeof text, "%.4d-%.2d-%.2d", static_cast<int>(date.year()),
                   static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
     return text;
 }
 
-int DaysOfHistory() {
+int DaysOfHistory(int years) {
     using namespace std::chrono;
-    return (sys_days{year{kFirstYear + kYears} / January / 1} - sys_days{year{kFirstYear} / January / 1}).count();
+    return (sys_days{year{TenYearHousehold::kLastYear + 1} / January / 1} - sys_days{year{FirstYear(years)} / January / 1})
+        .count();
 }
 
 } // namespace
@@ -145,7 +148,7 @@ void AddMasterData(sqlite3* db) {
 
 } // namespace
 
-TenYearHousehold::Made TenYearHousehold::Make(const std::filesystem::path& root, int paidItems) {
+TenYearHousehold::Made TenYearHousehold::Make(const std::filesystem::path& root, int paidItems, int years) {
     std::filesystem::remove_all(root);
     if (FirstInstallation::Install(root).outcome != FirstInstallation::Outcome::Created) {
         std::fprintf(stderr, "bench setup: cannot install under %s\n", root.c_str());
@@ -165,18 +168,18 @@ TenYearHousehold::Made TenYearHousehold::Make(const std::filesystem::path& root,
     }
     Made made;
     made.trips = static_cast<int>(sizes.size());
-    AddItems(db, sizes, dice, made);
+    AddItems(db, sizes, dice, made, years);
     Exec(db, "COMMIT");
     sqlite3_close(db);
     return made;
 }
 
-void TenYearHousehold::AddItems(sqlite3* db, const std::vector<int>& sizes, Dice& dice, Made& made) {
+void TenYearHousehold::AddItems(sqlite3* db, const std::vector<int>& sizes, Dice& dice, Made& made, int years) {
     Inserter insert(db);
     int seq = 0;
-    const int days = DaysOfHistory();
+    const int days = DaysOfHistory(years);
     for (int trip = 0; trip < made.trips; ++trip) {
-        std::string date = DateOfDay(static_cast<int>(static_cast<long long>(trip) * days / made.trips));
+        std::string date = DateOfDay(static_cast<int>(static_cast<long long>(trip) * days / made.trips), years);
         std::string shop = Numbered("상점", dice.Below(kShops));
         for (int i = 0; i < sizes[trip]; ++i) insert.Add(RandomItem(dice, ++seq), true, date, shop, trip + 1);
     }

@@ -29,8 +29,12 @@ public:
         int firstUnpaidSeqNo = 0;  // the unpaid rows follow the paid ones
     };
 
-    // Installs a device under `root` and fills its database.
-    static Made Make(const std::filesystem::path& root, int paidItems);
+    static constexpr int kLastYear = 2024;
+
+    // Installs a device under `root` and fills its database; the trips
+    // spread over the `years` that end with 2024 (a century for the growth
+    // of the reports, at the same density as ten years).
+    static Made Make(const std::filesystem::path& root, int paidItems, int years = 10);
 
     // Runs SQL straight on a database file; ends the benchmark on failure.
     static void Run(const std::filesystem::path& file, const std::string& sql);
@@ -39,5 +43,5 @@ public:
 private:
     // The trips of `sizes`, then the unpaid rows; all statements are done
     // when it returns, so that the file can be closed.
-    static void AddItems(sqlite3* db, const std::vector<int>& sizes, Dice& dice, Made& made);
+    static void AddItems(sqlite3* db, const std::vector<int>& sizes, Dice& dice, Made& made, int years);
 };

@@ -43,7 +43,10 @@ std::string ItemsExport::Lines(Database& db, const std::string& from, const std:
 
 std::string ItemsExport::Csv(Database& db, const std::string& from, const std::string& to, Encoding encoding,
                              const std::string& target) {
-    std::string csv = Lines(db, from, to);
+    return Encode(Lines(db, from, to), encoding, target);
+}
+
+std::string ItemsExport::Encode(const std::string& csv, Encoding encoding, const std::string& target) {
     if (encoding == Encoding::Utf8) return "\xEF\xBB\xBF" + csv;
     std::optional<Cp949::Unwritable> lacking;
     std::string bytes = Cp949::Encode(csv, lacking);

@@ -20,4 +20,7 @@ public:
                            const std::string& target);
     // The same text in UTF-8 without the mark, for counting and testing.
     static std::string Lines(Database& db, const std::string& from, const std::string& to);
+    // CSV lines (UTF-8, CR LF) as the file holds them: with the mark, or in
+    // CP949; throws as Csv does. Every CSV the desk writes goes through it.
+    static std::string Encode(const std::string& csv, Encoding encoding, const std::string& target);
 };

@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libsqlite3-dev sqlite3
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   fonts-nanum-coding fonts-nanum

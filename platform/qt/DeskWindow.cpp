@@ -26,6 +26,8 @@
 #include "platform/qt/DeviceScreen.h"
 #include "platform/qt/ExportItemsDialog.h"
 #include "platform/qt/QtWindowSystem.h"
+#include "platform/qt/ReportPage.h"
+#include "platform/qt/ReportsWindow.h"
 #include "platform/qt/RestoreDialog.h"
 #include "platform/qt/ScreenZoom.h"
 
@@ -76,6 +78,7 @@ DeskWindow::DeskWindow(QtWindowSystem& screen, std::filesystem::path deviceRoot,
     setCentralWidget(centre);
     AddFileMenu();
     AddViewMenu();
+    AddReportsMenu();
     AddHelpMenu();
     statusBar()->setSizeGripEnabled(true);
     menuBar()->installEventFilter(this);
@@ -128,6 +131,23 @@ void DeskWindow::AddViewMenu() {
     companion->setCheckable(true);
     companion->setChecked(true);
     connect(companion, &QAction::toggled, this, [this](bool shown) { m_companion->setVisible(shown); });
+}
+
+void DeskWindow::AddReportsMenu() {
+    QMenu* reports = menuBar()->addMenu(QStringLiteral("보고서(&R)"));
+    reports->addAction(QStringLiteral("차트 보기(&C)"), this, [this] { OpenReports(); })->setObjectName("reports");
+}
+
+ReportsWindow& DeskWindow::OpenReports() {
+    if (!m_pReports) {
+        m_pReports = new ReportsWindow(NotebookLayout::NotebookFile(m_root), this);
+        m_pReports->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    m_pReports->show();
+    m_pReports->raise();
+    m_pReports->activateWindow();
+    m_pReports->Current().Refresh();
+    return *m_pReports;
 }
 
 void DeskWindow::AddHelpMenu() {

@@ -14,6 +14,7 @@ class BackupRunner;
 class CompanionPanel;
 class DeviceScreen;
 class QtWindowSystem;
+class ReportsWindow;
 
 class DeskWindow : public QMainWindow {
 public:
@@ -27,6 +28,8 @@ public:
     BackupRunner& Backups() const { return *m_backups; }
     // Whether restore and import are offered now.
     bool OnMainMenu() const;
+    // 보고서: the charts, in a window beside this one (made at the first call).
+    ReportsWindow& OpenReports();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,6 +38,7 @@ protected:
 private:
     void AddFileMenu();
     void AddViewMenu();
+    void AddReportsMenu();
     void AddHelpMenu();
     void UpdateActions();
     void RestoreSettings(bool zoomGiven);
@@ -57,4 +61,5 @@ private:
     bool m_bPainted = false;
     QList<QAction*> m_mainMenuOnly;
     CompanionPanel* m_companion = nullptr;
+    ReportsWindow* m_pReports = nullptr;
 };

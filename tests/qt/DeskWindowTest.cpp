@@ -61,11 +61,12 @@ protected:
 TEST_F(DeskWindowScreen, MenusInKoreanOfferRestoreAndImportOnlyOnTheMainMenu) {
     QStringList titles;
     for (QAction* action : desk->menuBar()->actions()) titles << action->text();
-    EXPECT_EQ(titles.join(';'), QStringLiteral("파일(&F);보기(&V);도움말(&H)"));
+    EXPECT_EQ(titles.join(';'), QStringLiteral("파일(&F);보기(&V);보고서(&R);도움말(&H)"));
     EXPECT_EQ(Entries(Menu(0)), QStringLiteral("지금 백업(&B);백업에서 복원…(&R);|;내보내기(&E)[구매 내역 CSV…(&C);노트 전체 JSON…(&J)];"
                                                "가져오기(&I)[품목 CSV…(&C);노트 전체 JSON…(&J)];|;끝내기(&X)"));
     EXPECT_EQ(Entries(Menu(1)), QStringLiteral("확대(&I)\tCtrl++;축소(&O)\tCtrl+-;원래 크기(&N)\tCtrl+0;|;쇼핑 도우미(&S)"));
-    EXPECT_EQ(Entries(Menu(2)), QStringLiteral("Cartavel 정보(&A)"));
+    EXPECT_EQ(Entries(Menu(2)), QStringLiteral("차트 보기(&C)"));
+    EXPECT_EQ(Entries(Menu(3)), QStringLiteral("Cartavel 정보(&A)"));
     EXPECT_EQ(Action("quit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     // The device's screen sits in the window, on the left.
     EXPECT_EQ(m_screen.Screen().window(), desk.get());

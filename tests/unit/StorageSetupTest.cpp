@@ -77,6 +77,16 @@ TEST_F(StorageSetup, TheUnpaidListsReadTheUnpaidIndexInProductOrderWithoutASort)
     }
 }
 
+TEST_F(StorageSetup, APeriodsPaidRowsAreReadFromThePaidIndexAloneAndAProductsFromItsOwn) {
+    for (const char16_t* statement : {Sql::kStatsByCategory, Sql::kStatsByStore, Sql::kStatsByDate, Sql::kStatsByProduct}) {
+        std::string plan = Plan(CStatementBuilder::Format(statement, {u"2024-01-01", u"2024-12-31"}).ToUtf8());
+        EXPECT_NE(plan.find("USING COVERING INDEX ShoppingList_Paid "), std::string::npos) << plan;
+    }
+    std::string plan = Plan("select ShpDate, StoreName, MgrNo, Price, ShpQty from ShoppingList_tbl where ProdName = 'a' and "
+                            "UnitName = 'b' and ShpDate >= '0' and ShpDate <= '9' and ShpAmount > 0 and PayYN = 'Y'");
+    EXPECT_NE(plan.find("USING INDEX ShoppingList_PaidProduct"), std::string::npos) << plan;
+}
+
 TEST_F(StorageSetup, PaidRowsLeaveTheListsAndAnUndonePaymentBringsThemBack) {
     FillItems();
     std::string before = UnpaidLists();

@@ -1,0 +1,258 @@
+#include "platform/qt/ReportPage.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGraphicsSimpleTextItem>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QSplitter>
+#include <QSvgGenerator>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "desk/Database.h"
+#include "desk/DeskFailure.h"
+#include "desk/WholeFile.h"
+#include "platform/qt/ChartPalette.h"
+#include "platform/qt/ChartTableModel.h"
+#include "platform/shell/DeviceClock.h"
+
+namespace {
+
+ReportPeriod Today(ReportPage::Periods periods) {
+    SYSTEMTIME now{};
+    DeviceClock::GetLocalTime(&now);
+    if (periods == ReportPage::Periods::MonthOrYear) return ReportPeriod::OfMonth(now.wYear, now.wMonth);
+    return ReportPeriod::OfYear(now.wYear);
+}
+
+QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+ReportPage::ReportPage(std::filesystem::path notebook, Periods periods, QWidget* parent)
+    : QWidget(parent), m_notebook(std::move(notebook)), m_period(Today(periods)), m_periods(periods) {
+    auto* layout = new QVBoxLayout(this);
+    m_pBar = new QHBoxLayout;
+    layout->addLayout(m_pBar);
+    if (periods != Periods::YearOnly) {
+        m_pMode = new QComboBox(this);
+        m_pMode->setObjectName(QStringLiteral("period-kind"));
+        m_pMode->setAccessibleName(QStringLiteral("기간"));
+        if (periods == Periods::MonthOrYear) m_pMode->addItems({QStringLiteral("월별"), QStringLiteral("년간")});
+        else m_pMode->addItems({QStringLiteral("년간"), QStringLiteral("전체")});
+        connect(m_pMode, &QComboBox::activated, this, [this](int index) {
+            if (m_periods == Periods::MonthOrYear) {
+                SYSTEMTIME now{};
+                DeviceClock::GetLocalTime(&now);
+                m_period = index == 0 ? m_period.AsMonth(m_period.Year() == now.wYear ? now.wMonth : 1) : m_period.AsYear();
+            }
+            Refresh();
+        });
+        m_pBar->addWidget(m_pMode);
+    }
+    m_pPrev = Button(QStringLiteral("◀"), QStringLiteral("previous"), this);
+    m_pPrev->setAccessibleName(QStringLiteral("이전 기간"));
+    m_pPeriod = new QLabel(this);
+    m_pPeriod->setObjectName(QStringLiteral("period"));
+    m_pPeriod->setAlignment(Qt::AlignCenter);
+    m_pPeriod->setMinimumWidth(m_pPeriod->fontMetrics().horizontalAdvance(QStringLiteral("0000년00월")) + 12);
+    m_pNext = Button(QStringLiteral("▶"), QStringLiteral("next"), this);
+    m_pNext->setAccessibleName(QStringLiteral("다음 기간"));
+    connect(m_pPrev, &QPushButton::clicked, this, [this] { Step(-1); });
+    connect(m_pNext, &QPushButton::clicked, this, [this] { Step(+1); });
+    m_pBar->addWidget(m_pPrev);
+    m_pBar->addWidget(m_pPeriod);
+    m_pBar->addWidget(m_pNext);
+    m_pBar->addStretch(1);
+    auto* exports = new QHBoxLayout;
+    exports->addStretch(1);
+    for (const char* kind : {"CSV", "PNG", "SVG"}) {
+        QString text = QString::fromLatin1(kind);
+        QPushButton* button = Button(text + QStringLiteral("…"), QStringLiteral("export-") + text.toLower(), this);
+        button->setToolTip(text + QStringLiteral("로 내보내기"));
+        connect(button, &QPushButton::clicked, this, [this, text] { ChooseExport(text); });
+        exports->addWidget(button);
+    }
+
+    m_pChart = new QChart;
+    m_pChart->setAnimationOptions(QChart::NoAnimation);
+    m_pChart->legend()->setAlignment(Qt::AlignBottom);
+    connect(m_pChart, &QChart::plotAreaChanged, this, [this] { PlaceLabels(); });
+    m_pView = new QChartView(m_pChart, this);
+    m_pView->setObjectName(QStringLiteral("chart"));
+    m_pView->setRenderHint(QPainter::Antialiasing);
+    m_pView->setMinimumSize(420, 320);
+    m_pModel = new ChartTableModel(this);
+    m_pTable = new QTableView(this);
+    m_pTable->setObjectName(QStringLiteral("numbers"));
+    m_pTable->setModel(m_pModel);
+    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTable->setTabKeyNavigation(false);
+    m_pTable->verticalHeader()->setVisible(false);
+    m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(m_pTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { Focused(current.isValid() ? current.row() : -1); });
+    m_pSplit = new QSplitter(Qt::Horizontal, this);
+    m_pSplit->addWidget(m_pView);
+    m_pSplit->addWidget(m_pTable);
+    m_pSplit->setStretchFactor(0, 3);
+    m_pSplit->setStretchFactor(1, 2);
+    layout->addWidget(m_pSplit, 1);
+    m_pStatus = new QLabel(this);
+    m_pStatus->setObjectName(QStringLiteral("status"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_pStatus, 1);
+    bottom->addLayout(exports);
+    layout->addLayout(bottom);
+    ShowPeriod();
+}
+
+ReportPage::~ReportPage() = default;
+
+const ChartTable& ReportPage::Table() const {
+    return m_pModel->Table();
+}
+
+bool ReportPage::WholeHistory() const {
+    return m_periods == Periods::YearOrAll && m_pMode->currentIndex() == 1;
+}
+
+void ReportPage::SetPeriod(const ReportPeriod& period) {
+    m_period = m_periods == Periods::MonthOrYear ? period : period.AsYear();
+    if (m_pMode && m_periods == Periods::MonthOrYear) m_pMode->setCurrentIndex(m_period.Monthly() ? 0 : 1);
+    Refresh();
+}
+
+void ReportPage::SetWholeHistory(bool whole) {
+    if (m_periods != Periods::YearOrAll) return;
+    m_pMode->setCurrentIndex(whole ? 1 : 0);
+    Refresh();
+}
+
+bool ReportPage::Step(int direction) {
+    if (WholeHistory() || !m_period.Step(direction)) return false;
+    Refresh();
+    return true;
+}
+
+void ReportPage::ShowPeriod() {
+    const bool whole = WholeHistory();
+    m_pPeriod->setText(whole ? QStringLiteral("전체 기간") : QString::fromStdString(m_period.Label()));
+    m_pPrev->setEnabled(!whole && m_period.CanStep(-1));
+    m_pNext->setEnabled(!whole && m_period.CanStep(+1));
+}
+
+void ReportPage::Refresh() {
+    if (m_bRefreshing) return;
+    m_bRefreshing = true;
+    ShowPeriod();
+    for (const Placed& placed : m_labels) delete placed.item;
+    m_labels.clear();
+    m_pChart->removeAllSeries();
+    for (QAbstractAxis* axis : m_pChart->axes()) {
+        m_pChart->removeAxis(axis);
+        delete axis;
+    }
+    ChartPalette::Apply(*m_pChart, palette());
+    m_failure.clear();
+    try {
+        Database db(m_notebook, Database::Mode::ReadOnly);
+        m_pModel->SetTable(Draw(db, *m_pChart, ChartPalette::Dark(palette())));
+    } catch (const DeskFailure& failure) {
+        m_failure = QString::fromStdString(failure.what());
+        m_pModel->SetTable({});
+    }
+    m_pStatus->setText(m_failure.isEmpty() && m_pModel->rowCount() == 0 ? QStringLiteral("이 기간에 결제한 품목이 없습니다.") : m_failure);
+    PlaceLabels();
+    m_bRefreshing = false;
+}
+
+void ReportPage::Label(const QString& text, std::function<QPointF()> centre, bool bold) {
+    auto* item = new QGraphicsSimpleTextItem(text, m_pChart);
+    item->setBrush(palette().color(QPalette::Text));
+    QFont font = item->font();
+    font.setBold(bold);
+    if (bold) font.setPointSizeF(font.pointSizeF() * 1.3);
+    item->setFont(font);
+    item->setZValue(10);
+    m_labels.push_back({item, std::move(centre)});
+}
+
+void ReportPage::PlaceLabels() {
+    for (const Placed& placed : m_labels) {
+        QRectF box = placed.item->boundingRect();
+        QPointF at = placed.centre();
+        placed.item->setPos(at.x() - box.width() / 2, at.y() - box.height() / 2);
+    }
+}
+
+void ReportPage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) Refresh();
+}
+
+bool ReportPage::ExportCsv(const QString& file, bool cp949) {
+    try {
+        auto encoding = cp949 ? ItemsExport::Encoding::Cp949 : ItemsExport::Encoding::Utf8;
+        WholeFile::Write(std::filesystem::path(file.toStdString()), Table().Csv(encoding, file.toStdString()));
+        return true;
+    } catch (const DeskFailure& failure) {
+        m_failure = QString::fromStdString(failure.what());
+        m_pStatus->setText(m_failure);
+        return false;
+    }
+}
+
+bool ReportPage::ExportPng(const QString& file) {
+    if (m_pView->grab().save(file, "PNG")) return true;
+    m_failure = file + QStringLiteral(": 쓸 수 없습니다");
+    m_pStatus->setText(m_failure);
+    return false;
+}
+
+bool ReportPage::ExportSvg(const QString& file) {
+    QSvgGenerator svg;
+    svg.setFileName(file);
+    svg.setSize(m_pView->size());
+    svg.setViewBox(QRect(QPoint(0, 0), m_pView->size()));
+    svg.setTitle(QStringLiteral("Cartavel ") + m_pPeriod->text());
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        m_failure = file + QStringLiteral(": 쓸 수 없습니다");
+        m_pStatus->setText(m_failure);
+        return false;
+    }
+    m_pView->render(&painter);
+    painter.end();
+    return true;
+}
+
+void ReportPage::ChooseExport(const QString& kind) {
+    QString filter = kind + QStringLiteral(" (*.") + kind.toLower() + QStringLiteral(")");
+    QString file = QFileDialog::getSaveFileName(this, kind + QStringLiteral("로 내보내기"), QString(), filter);
+    if (file.isEmpty()) return;
+    bool done = kind == QStringLiteral("CSV") ? ExportCsv(file, false) : kind == QStringLiteral("PNG") ? ExportPng(file) : ExportSvg(file);
+    if (done) m_pStatus->setText(QStringLiteral("내보냈습니다: ") + file);
+}
+
+void ReportPage::Note(const QString& text) {
+    m_pStatus->setText(text);
+}
+
+QString ReportPage::Won(long long amount) {
+    return QLocale(QLocale::Korean, QLocale::SouthKorea).toString(static_cast<qlonglong>(amount)) + QStringLiteral("원");
+}

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
+  libpq-dev postgresql-15 postgresql-common postgresql-client-15
   fonts-nanum-coding fonts-nanum
   xvfb xauth
   tzdata desktop-file-utils

@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 # However ctest ends, no server of ours is left running.
-trap 'bash tests/postgres/server.sh stop build/postgres-server' EXIT
+root=$PWD
+trap 'bash "$root/tests/postgres/server.sh" stop "$root/build/postgres-server"' EXIT
 cd build
 ctest --output-on-failure -j"$(nproc)"

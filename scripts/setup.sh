@@ -10,6 +10,7 @@ packages=(
   qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
+  libpq-dev postgresql-15 postgresql-common postgresql-client-15
   fonts-nanum-coding fonts-nanum
   xvfb xauth
   tzdata desktop-file-utils

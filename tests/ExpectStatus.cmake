@@ -1,6 +1,11 @@
 # Runs a scenario that must fail and checks the exit status and that the
 # message names the line of the failing expectation.
-execute_process(COMMAND ${SCRIPT} ${SCENARIO}
+# DATABASE, when given, is the shared notebook the scenario runs on.
+set(database_option)
+if(DATABASE)
+  set(database_option --database ${DATABASE})
+endif()
+execute_process(COMMAND ${SCRIPT} ${database_option} ${SCENARIO}
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL ${EXPECT_STATUS})
   message(FATAL_ERROR "expected exit status ${EXPECT_STATUS}, got ${status}\n${out}\n${err}")

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "platform/recordset/DatabaseChoice.h"
+#include "platform/recordset/PgConnection.h"
 #include "platform/shell/DeviceFileSystem.h"
 #include "platform/shell/TextEncoding.h"
 
@@ -22,6 +24,7 @@ const CLSID CLSID_Connection = ParsedGuid("{7D1E2A03-3C55-4B8E-9A60-5E3C1F0B2A11
 const IID IID_IConnection = ParsedGuid("{7D1E2A04-3C55-4B8E-9A60-5E3C1F0B2A11}");
 
 HRESULT SqliteConnection::Create(REFIID riid, void** ppv) {
+    if (DatabaseChoice::IsPostgres()) return PgConnection::Create(riid, ppv);
     auto* object = new SqliteConnection();
     HRESULT hr = object->QueryInterface(riid, ppv);
     object->Release();

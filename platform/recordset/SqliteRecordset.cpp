@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "platform/recordset/DatabaseChoice.h"
+#include "platform/recordset/PgRecordset.h"
 #include "platform/shell/AsciiCase.h"
 #include "platform/shell/TextEncoding.h"
 
@@ -30,6 +32,8 @@ SqliteRecordset::~SqliteRecordset() {
 }
 
 HRESULT SqliteRecordset::Create(REFIID riid, void** ppv) {
+    // One class identifier for both engines: the notebook chosen decides.
+    if (DatabaseChoice::IsPostgres()) return PgRecordset::Create(riid, ppv);
     auto* object = new SqliteRecordset();
     HRESULT hr = object->QueryInterface(riid, ppv);
     object->Release();

@@ -1,17 +1,29 @@
 #pragma once
 // A fresh device for one test, for the unit and the screen suites alike: a
 // temporary device root that the program uses, holding a newly installed
-// database, and straight access to that file outside the program.
+// database, and straight access to that database outside the program.
+//
+// When CARTAVEL_TEST_DATABASE names a PostgreSQL database (the test command
+// runs the data layer's suites so, on a throwaway server), the notebook is
+// that database instead: emptied and installed afresh for each test, and
+// Sql and Rows run there, read as the recordset component reads statements.
 
 #include <gtest/gtest.h>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "platform/recordset/DatabaseChoice.h"
+#include "platform/recordset/PgConnection.h"
+#include "platform/recordset/PgDialect.h"
+#include "platform/recordset/PgLink.h"
 #include "platform/shell/DeviceFileSystem.h"
 #include "tools/install/FirstInstallation.h"
+#include "tools/install/PostgresInstallation.h"
 
 class TestDevice {
 public:
@@ -21,14 +33,24 @@ public:
         m_root = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(m_root);
         DeviceFileSystem::SetRoot(m_root);
+        const char* shared = std::getenv("CARTAVEL_TEST_DATABASE");
+        if (shared && *shared) return CreateShared(shared);
+        DatabaseChoice::UseFile();
         ASSERT_EQ(FirstInstallation::Install(m_root).outcome, FirstInstallation::Outcome::Created);
     }
-    void Remove() { std::filesystem::remove_all(m_root); }
+    void Remove() {
+        std::filesystem::remove_all(m_root);
+        if (m_link) PQfinish(m_link);
+        m_link = nullptr;
+        PgLink::CloseIdle();
+    }
 
     const std::filesystem::path& Root() const { return m_root; }
+    bool Shared() const { return m_link != nullptr; }
 
-    // Runs SQL straight on the file.
+    // Runs SQL straight on the database.
     void Sql(const std::string& sql) {
+        if (m_link) return SharedSql(sql);
         sqlite3* db = nullptr;
         ASSERT_EQ(sqlite3_open(FirstInstallation::DatabasePath(m_root).c_str(), &db), SQLITE_OK);
         char* error = nullptr;
@@ -41,6 +63,7 @@ public:
 
     // The rows of a query, each field joined by '|' and each row ended by '\n'.
     std::string Rows(const std::string& sql) {
+        if (m_link) return SharedRows(sql);
         sqlite3* db = nullptr;
         sqlite3_open(FirstInstallation::DatabasePath(m_root).c_str(), &db);
         std::string out;
@@ -58,5 +81,47 @@ public:
     }
 
 private:
+    void CreateShared(const std::string& connection) {
+        DatabaseChoice::UsePostgres(connection);
+        PgLink::CloseIdle();
+        std::string error;
+        m_link = PgLink::Connect(connection, error);
+        ASSERT_NE(m_link, nullptr) << error;
+        PGresult* emptied = PQexec(m_link, "DROP SCHEMA public CASCADE; CREATE SCHEMA public");
+        ASSERT_EQ(PQresultStatus(emptied), PGRES_COMMAND_OK) << PQresultErrorMessage(emptied);
+        PQclear(emptied);
+        ASSERT_EQ(PostgresInstallation::Install(connection).outcome, FirstInstallation::Outcome::Created);
+    }
+
+    void SharedSql(const std::string& sql) {
+        for (const std::string& statement : PgDialect::Split(sql)) {
+            std::string translated, why;
+            auto columnsOf = [this, &why](const std::string& table, PgDialect::TableColumns& columns) {
+                return PgConnection::ColumnsOf(m_link, table, columns, why);
+            };
+            ASSERT_TRUE(PgDialect::Translate(statement, columnsOf, translated)) << why;
+            PGresult* result = PQexec(m_link, translated.c_str());
+            ExecStatusType status = PQresultStatus(result);
+            std::string message = PQresultErrorMessage(result);
+            PQclear(result);
+            ASSERT_TRUE(status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) << message << "\n" << translated;
+        }
+    }
+
+    std::string SharedRows(const std::string& sql) {
+        PGresult* result = PQexec(m_link, PgDialect::NullsLikeSqlite(sql).c_str());
+        std::string out;
+        if (PQresultStatus(result) != PGRES_TUPLES_OK) ADD_FAILURE() << PQresultErrorMessage(result) << "\n" << sql;
+        for (int r = 0; r < PQntuples(result); ++r) {
+            for (int c = 0; c < PQnfields(result); ++c) {
+                out += (c ? "|" : "") + std::string(PQgetisnull(result, r, c) ? "NULL" : PQgetvalue(result, r, c));
+            }
+            out += "\n";
+        }
+        PQclear(result);
+        return out;
+    }
+
     std::filesystem::path m_root;
+    PGconn* m_link = nullptr;
 };

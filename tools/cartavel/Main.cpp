@@ -1,5 +1,6 @@
 // cartavel: the shopping notebook on the screen of a Linux desktop. The
-// program itself takes no arguments; the screen platform takes --zoom N.
+// program itself takes one argument, --database URL, a shared notebook on
+// PostgreSQL in place of the device's file; the screen platform takes --zoom N.
 // A first argument that is a word runs that job on the notebook (backup,
 // restore, export, import) and ends, without a display.
 
@@ -13,8 +14,27 @@
 #include "desk/DeskCommand.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/qt/QtProgram.h"
+#include "platform/recordset/DatabaseChoice.h"
 #include "platform/shell/DeviceFileSystem.h"
 #include "tools/install/StartupDatabase.h"
+
+namespace {
+
+// Takes --database URL out of the arguments (the screen's options know it
+// not) and chooses that notebook; false when it has no value.
+bool TakeDatabase(int& argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) != "--database") continue;
+        if (i + 1 >= argc || !*argv[i + 1]) return false;
+        DatabaseChoice::UsePostgres(argv[i + 1]);
+        for (int j = i; j + 2 <= argc; ++j) argv[j] = argv[j + 2];
+        argc -= 2;
+        return true;
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1 && DeskCommand::IsCommand(argv[1])) {
@@ -27,6 +47,10 @@ int main(int argc, char** argv) {
     if (AfxGetApp() != &theApp) {
         std::fprintf(stderr, "cartavel: the application object is missing\n");
         return 1;
+    }
+    if (!TakeDatabase(argc, argv)) {
+        std::fprintf(stderr, "cartavel: --database needs a connection (postgresql://user@host/db)\n");
+        return 2;
     }
     if (argc > 0 && argv[0]) CWinApp::SetProgramFileName(CString::FromUtf8(argv[0]));
 

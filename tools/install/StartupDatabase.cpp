@@ -7,6 +7,8 @@
 #include "platform/framework/CWinApp.h"
 #include "tools/install/DatabaseLayout.h"
 #include "tools/install/FirstInstallation.h"
+#include "tools/install/PostgresInstallation.h"
+#include "platform/recordset/DatabaseChoice.h"
 
 namespace {
 
@@ -31,11 +33,20 @@ std::string Check(const std::filesystem::path& file) {
 } // namespace
 
 std::string StartupDatabase::Problem(const std::filesystem::path& deviceRoot) {
+    if (DatabaseChoice::IsPostgres()) return SharedProblem();
     FirstInstallation::Result installed = FirstInstallation::Install(deviceRoot);
     if (installed.outcome == FirstInstallation::Outcome::Failed) {
         return Unusable(FirstInstallation::DatabasePath(deviceRoot), "만들 수 없습니다 (" + installed.message + ")");
     }
     return Check(FirstInstallation::DatabasePath(deviceRoot));
+}
+
+// A shared notebook: installed when its database is empty, as a first run
+// makes the file; then its tables are looked at.
+std::string StartupDatabase::SharedProblem() {
+    FirstInstallation::Result installed = PostgresInstallation::Install(DatabaseChoice::Connection());
+    if (installed.outcome != FirstInstallation::Outcome::Failed) return "";
+    return "공유 노트를 사용할 수 없습니다.\n" + installed.message;
 }
 
 void StartupDatabase::Prepare(const std::filesystem::path& deviceRoot) {

@@ -15,4 +15,7 @@ public:
     // The same, with a problem shown in a notice box and told on standard
     // error.
     static void Prepare(const std::filesystem::path& deviceRoot);
+
+private:
+    static std::string SharedProblem();
 };

@@ -28,13 +28,20 @@ bool CommandLine::TakeOption(const std::string& argument, int& index, int argc, 
         m_deviceRoot = argv[++index];
         return true;
     }
+    if (argument == "--database") {
+        if (m_database) return Fail("--database given twice");
+        if (index + 1 >= argc || std::string(argv[index + 1]).empty()) return Fail("--database needs a connection");
+        m_database = argv[++index];
+        return true;
+    }
     return Fail("unknown option " + argument);
 }
 
 const char* CommandLine::Usage() {
-    return "usage: cartavel-script [--device-root DIR] FILE\n"
+    return "usage: cartavel-script [--device-root DIR] [--database URL] FILE\n"
            "  Runs the scenario FILE ('-' reads standard input) on the headless screen.\n"
            "  Without --device-root the device is a new empty temporary folder.\n"
+           "  --database URL: the notebook is that PostgreSQL database (postgresql://...).\n"
            "  Exit status: 0 every expectation held, 1 one failed, 2 usage error or unreadable file.\n";
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The driver's arguments: [--device-root DIR] FILE, where FILE '-' is the
+// The driver's arguments: [--device-root DIR] [--database URL] FILE, where FILE '-' is the
 // standard input.
 
 #include <optional>
@@ -12,6 +12,8 @@ public:
     const std::string& Error() const { return m_error; }
     bool WantsHelp() const { return m_help; }
     const std::optional<std::string>& DeviceRoot() const { return m_deviceRoot; }
+    // A shared notebook's connection, in place of the device's file.
+    const std::optional<std::string>& Database() const { return m_database; }
     const std::string& ScriptFile() const { return m_file; }
     static const char* Usage();
 
@@ -20,6 +22,7 @@ private:
     bool Fail(const std::string& message);
 
     std::optional<std::string> m_deviceRoot;
+    std::optional<std::string> m_database;
     std::string m_file;
     bool m_help = false;
     std::string m_error;

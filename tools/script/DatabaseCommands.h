@@ -2,7 +2,7 @@
 // The data commands: first installation, preparing data with SQL, and
 // looking at the rows the program stored. They work on the database file
 // directly, whether or not the program runs, in the device root that the
-// device's file system holds.
+// device's file system holds, or on the shared notebook when one is chosen.
 
 #include <filesystem>
 
@@ -18,6 +18,8 @@ public:
     static void ExpectDb(const ScenarioCommand& command);
 
 private:
+    // `sql` (or, with expect, `expect db`) on the shared notebook.
+    static void OnServer(const ScenarioCommand& command, bool expect);
     static std::filesystem::path DatabaseFile();
     static void Open(DatabaseConnection& connection, bool readOnly);
 };

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "platform/recordset/DatabaseChoice.h"
 #include "tools/script/CommandLine.h"
 #include "tools/script/DeviceRoot.h"
 #include "tools/script/ScenarioParser.h"
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", parser.Error().c_str());
         return 1;
     }
+    if (arguments.Database()) DatabaseChoice::UsePostgres(*arguments.Database());
     DeviceRoot root;
     std::string error;
     if (!PrepareDevice(arguments, root, error)) {

@@ -1,0 +1,217 @@
+#include "platform/recordset/PgConnection.h"
+
+#include <libpq-fe.h>
+
+#include "platform/recordset/DatabaseChoice.h"
+#include "platform/recordset/PgLink.h"
+#include "platform/shell/TextEncoding.h"
+
+namespace {
+
+// The lock that stands for the whole notebook while a program writes to it;
+// a number of our own within the database's advisory locks.
+constexpr const char* kTakeNotebook = "SELECT pg_advisory_xact_lock(7303615624761451)";
+// How long a transaction waits for another program's, as on the file.
+constexpr const char* kWaitLimit = "SET LOCAL lock_timeout = '2s'";
+
+struct Origin {
+    std::string table;
+    std::string column;
+};
+
+// The columns of a table, by connection text and table: every loader makes a
+// connection object of its own, and the layout does not change under a
+// running program.
+std::map<std::pair<std::string, std::string>, PgDialect::TableColumns>& KnownColumns() {
+    static std::map<std::pair<std::string, std::string>, PgDialect::TableColumns> known;
+    return known;
+}
+
+std::map<std::pair<unsigned, int>, Origin>& Origins() {
+    static std::map<std::pair<unsigned, int>, Origin> origins;
+    return origins;
+}
+
+} // namespace
+
+HRESULT PgConnection::Create(REFIID riid, void** ppv) {
+    auto* object = new PgConnection();
+    HRESULT hr = object->QueryInterface(riid, ppv);
+    object->Release();
+    return hr;
+}
+
+PgConnection* PgConnection::ForNotebook() { return new PgConnection(); }
+
+PgConnection* PgConnection::Of(IUnknown* object) { return dynamic_cast<PgConnection*>(object); }
+
+PgConnection::~PgConnection() { Close(); }
+
+HRESULT PgConnection::Open(const VARIANT& connection) {
+    Close();
+    m_failure.Clear();
+    // The device path names the notebook on the device; the shared one is
+    // the chosen connection's, whatever the path.
+    if (connection.vt != VT_BSTR || !connection.bstrVal) return m_failure.Record("the connection must be a text");
+    return S_OK;
+}
+
+PGconn* PgConnection::Link(FailureReason& failure) {
+    if (m_lostInTransaction) {
+        failure.Record("the connection to the shared notebook was lost inside the transaction; roll it back");
+        return nullptr;
+    }
+    if (!m_link) m_link = PgLink::Take(failure);
+    return m_link;
+}
+
+void PgConnection::DropIfLost() {
+    if (!m_link || PQstatus(m_link) == CONNECTION_OK) return;
+    PQfinish(m_link);
+    m_link = nullptr;
+    if (m_inTransaction) m_lostInTransaction = true;
+}
+
+PGresult* PgConnection::Run(const std::string& sql, const std::vector<const char*>& params, FailureReason& failure) {
+    PGconn* link = Link(failure);
+    if (!link) return nullptr;
+    PGresult* result = params.empty()
+                           ? PQexecParams(link, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0)
+                           : PQexecParams(link, sql.c_str(), static_cast<int>(params.size()), nullptr, params.data(),
+                                          nullptr, nullptr, 0);
+    ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
+    if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
+    std::string why = result && *PQresultErrorMessage(result) ? PQresultErrorMessage(result) : PgLink::Message(link);
+    while (!why.empty() && why.back() == '\n') why.pop_back();
+    PQclear(result);
+    DropIfLost();
+    failure.Record(why);
+    return nullptr;
+}
+
+HRESULT PgConnection::Command(const char* sql) {
+    m_failure.Clear();
+    PGresult* result = Run(sql, {}, m_failure);
+    if (!result) return E_FAIL;
+    PQclear(result);
+    return S_OK;
+}
+
+HRESULT PgConnection::BeginTrans(long* pLevel) {
+    if (pLevel) *pLevel = 0;
+    if (m_inTransaction) return m_failure.Record("a transaction is open already");
+    HRESULT hr = Command("BEGIN");
+    if (FAILED(hr)) return hr;
+    m_inTransaction = true;
+    if (FAILED(Command(kWaitLimit)) || FAILED(Command(kTakeNotebook))) {
+        std::string why = m_failure.Text();
+        RollbackTrans();
+        return m_failure.Record(why);
+    }
+    if (pLevel) *pLevel = 1;
+    return S_OK;
+}
+
+HRESULT PgConnection::CommitTrans() {
+    if (!m_inTransaction) return m_failure.Record("no transaction to commit");
+    if (m_lostInTransaction) return m_failure.Record("the connection was lost: nothing of the transaction was kept");
+    HRESULT hr = Command("COMMIT");
+    // A commit the server refused has ended the transaction all the same.
+    if (SUCCEEDED(hr) || (m_link && PQtransactionStatus(m_link) == PQTRANS_IDLE)) m_inTransaction = false;
+    return hr;
+}
+
+HRESULT PgConnection::RollbackTrans() {
+    if (!m_inTransaction) return m_failure.Record("no transaction to roll back");
+    m_inTransaction = false;
+    if (m_lostInTransaction) {
+        m_lostInTransaction = false;
+        return S_OK;
+    }
+    return Command("ROLLBACK");
+}
+
+HRESULT PgConnection::Close() {
+    if (m_inTransaction) RollbackTrans();
+    m_lostInTransaction = false;
+    PgLink::Give(m_link);
+    m_link = nullptr;
+    return S_OK;
+}
+
+HRESULT PgConnection::get_LastError(BSTR* pText) {
+    if (!pText) return E_POINTER;
+    *pText = SysAllocString(TextEncoding::FromUtf8(m_failure.Text()));
+    return *pText ? S_OK : E_OUTOFMEMORY;
+}
+
+bool PgConnection::Translate(std::string_view sql, std::string& out, FailureReason& failure) {
+    auto columnsOf = [this, &failure](const std::string& table, PgDialect::TableColumns& columns) {
+        return Columns(table, columns, failure);
+    };
+    return PgDialect::Translate(sql, columnsOf, out);
+}
+
+bool PgConnection::Columns(const std::string& table, PgDialect::TableColumns& columns, FailureReason& failure) {
+    auto key = std::make_pair(DatabaseChoice::Connection(), table);
+    auto known = KnownColumns().find(key);
+    if (known != KnownColumns().end()) {
+        columns = known->second;
+        return true;
+    }
+    PGconn* link = Link(failure);
+    if (!link) return false;
+    std::string why;
+    if (!ColumnsOf(link, table, columns, why)) {
+        DropIfLost();
+        failure.Record(why);
+        return false;
+    }
+    KnownColumns()[key] = columns;
+    return true;
+}
+
+bool PgConnection::ColumnsOf(PGconn* link, const std::string& table, PgDialect::TableColumns& columns, std::string& why) {
+    const char* sql =
+        "SELECT a.attname, a.atttypid IN (20, 21, 23), EXISTS (SELECT 1 FROM pg_index i WHERE i.indrelid = "
+        "a.attrelid AND i.indisprimary AND i.indnatts = 1 AND i.indkey[0] = a.attnum) FROM pg_attribute a "
+        "WHERE a.attrelid = to_regclass($1) AND a.attnum > 0 AND NOT a.attisdropped ORDER BY a.attnum";
+    const char* params[] = {table.c_str()};
+    PGresult* result = PQexecParams(link, sql, 1, nullptr, params, nullptr, nullptr, 0);
+    columns = {};
+    bool read = PQresultStatus(result) == PGRES_TUPLES_OK;
+    if (!read) why = PQresultErrorMessage(result);
+    for (int row = 0; read && row < PQntuples(result); ++row) {
+        columns.names.push_back(PQgetvalue(result, row, 0));
+        columns.integer.push_back(PQgetvalue(result, row, 1)[0] == 't');
+        if (PQgetvalue(result, row, 2)[0] == 't') columns.key = PQgetvalue(result, row, 0);
+    }
+    PQclear(result);
+    if (read && columns.names.empty()) why = "no table " + table + " in the shared notebook";
+    while (!why.empty() && why.back() == '\n') why.pop_back();
+    return why.empty();
+}
+
+bool PgConnection::OriginOf(unsigned table, int column, std::string& tableName, std::string& columnName,
+                            FailureReason& failure) {
+    auto key = std::make_pair(table, column);
+    auto known = Origins().find(key);
+    if (known == Origins().end()) {
+        std::string oid = std::to_string(table), number = std::to_string(column);
+        const char* sql =
+            "SELECT c.oid::regclass::text, quote_ident(a.attname) FROM pg_class c JOIN pg_attribute a "
+            "ON a.attrelid = c.oid WHERE c.oid = $1::oid AND a.attnum = $2::int";
+        PGresult* result = Run(sql, {oid.c_str(), number.c_str()}, failure);
+        if (!result) return false;
+        bool found = PQntuples(result) == 1;
+        if (found) known = Origins().emplace(key, Origin{PQgetvalue(result, 0, 0), PQgetvalue(result, 0, 1)}).first;
+        PQclear(result);
+        if (!found) {
+            failure.Record("the column's table cannot be found");
+            return false;
+        }
+    }
+    tableName = known->second.table;
+    columnName = known->second.column;
+    return true;
+}

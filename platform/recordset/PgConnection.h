@@ -1,0 +1,71 @@
+#pragma once
+// The connection object of the recordset component on a shared PostgreSQL
+// notebook: one libpq connection (PgLink), taken when a statement or a
+// transaction first needs it, and the transactions on it.
+//
+// A transaction holds the notebook for writing from its start, as SQLite's
+// BEGIN IMMEDIATE does on the file: BeginTrans takes a lock of the whole
+// notebook (an advisory lock, given up at commit or rollback), waiting a
+// while for another program that holds it. So the largest trip number read
+// inside is still free at the commit, and two payments never interleave.
+// Rows written back are addressed by their ctid: a row that another program
+// changed since it was read is no longer found there, and the write fails
+// rather than change the wrong version.
+//
+// A connection lost inside a transaction leaves the transaction failed:
+// every statement fails until RollbackTrans, which then succeeds (the server
+// has rolled it back itself). The next transaction connects afresh.
+
+#include <map>
+#include <string>
+
+#include "platform/com/ComObject.h"
+#include "platform/recordset/FailureReason.h"
+#include "platform/recordset/PgDialect.h"
+#include "platform/recordset/RecordsetInterfaces.h"
+
+struct pg_conn;
+typedef struct pg_conn PGconn;
+struct pg_result;
+typedef struct pg_result PGresult;
+
+class PgConnection : public ComObject<IConnection, IID_IConnection> {
+public:
+    static HRESULT Create(REFIID riid, void** ppv);
+    // A connection of its own, for a recordset opened with a device path.
+    static PgConnection* ForNotebook();
+    static PgConnection* Of(IUnknown* object);
+
+    HRESULT Open(const VARIANT& connection) override;
+    HRESULT BeginTrans(long* pLevel) override;
+    HRESULT CommitTrans() override;
+    HRESULT RollbackTrans() override;
+    HRESULT Close() override;
+    HRESULT get_LastError(BSTR* pText) override;
+
+    // Runs one statement (with text parameters, null for NULL); the result,
+    // or null with the reason in `failure`. A result the caller must PQclear.
+    PGresult* Run(const std::string& sql, const std::vector<const char*>& params, FailureReason& failure);
+    // The statement as PostgreSQL should read it (PgDialect).
+    bool Translate(std::string_view sql, std::string& out, FailureReason& failure);
+    // The quoted name of a result column's table and of the column, for
+    // writing a row back; false when the catalogue cannot tell.
+    // The columns of a table of the notebook, for PgDialect; false with the
+    // reason when there is no such table or the catalogue cannot be read.
+    static bool ColumnsOf(PGconn* link, const std::string& table, PgDialect::TableColumns& columns, std::string& why);
+    bool OriginOf(unsigned table, int column, std::string& tableName, std::string& columnName, FailureReason& failure);
+
+private:
+    PgConnection() = default;
+    ~PgConnection() override;
+
+    PGconn* Link(FailureReason& failure);
+    HRESULT Command(const char* sql);
+    bool Columns(const std::string& table, PgDialect::TableColumns& columns, FailureReason& failure);
+    void DropIfLost();
+
+    PGconn* m_link = nullptr;
+    bool m_inTransaction = false;
+    bool m_lostInTransaction = false;
+    FailureReason m_failure;
+};

@@ -1,0 +1,30 @@
+#include "platform/recordset/PgFields.h"
+
+#include "platform/recordset/PgRecordset.h"
+#include "platform/shell/TextEncoding.h"
+
+PgFields::PgFields(PgRecordset& owner) : ComObject(owner), m_owner(owner) {}
+
+HRESULT PgFields::get_Count(long* pCount) {
+    if (!pCount) return E_POINTER;
+    *pCount = m_owner.ColumnCount();
+    return S_OK;
+}
+
+HRESULT PgFields::get_Item(const VARIANT& index, IField** ppField) {
+    if (!ppField) return E_POINTER;
+    *ppField = nullptr;
+    int column = -1;
+    if (index.vt == VT_I4) column = index.lVal;
+    else if (index.vt == VT_I2) column = index.iVal;
+    else if (index.vt == VT_BSTR) column = m_owner.ColumnByName(std::u16string_view(index.bstrVal ? index.bstrVal : u""));
+    else return m_owner.Fail("a field is asked for by its position or its name", DISP_E_TYPEMISMATCH);
+    if (column < 0 || column >= m_owner.ColumnCount()) {
+        std::string asked = index.vt == VT_BSTR ? TextEncoding::ToUtf8(index.bstrVal ? index.bstrVal : u"")
+                                                : std::to_string(index.vt == VT_I4 ? index.lVal : index.iVal);
+        return m_owner.Fail("the statement has no field " + asked, E_INVALIDARG);
+    }
+    *ppField = m_owner.FieldObject(column);
+    (*ppField)->AddRef();
+    return S_OK;
+}

@@ -1,0 +1,264 @@
+#include "platform/recordset/PgRecordset.h"
+
+#include <libpq-fe.h>
+
+#include <charconv>
+#include <cstring>
+
+#include "platform/shell/AsciiCase.h"
+#include "platform/shell/TextEncoding.h"
+
+namespace {
+
+// The type oids of PostgreSQL's catalogue that read back as numbers.
+bool IsIntegerType(Oid type) { return type == 20 || type == 21 || type == 23; }
+bool IsRealType(Oid type) { return type == 700 || type == 701 || type == 1700; }
+
+StoredValue ValueOf(const char* text, int length, Oid type) {
+    StoredValue value;
+    const char* end = text + length;
+    if (IsIntegerType(type) || type == 1700) {
+        auto [stop, error] = std::from_chars(text, end, value.integer);
+        if (error == std::errc() && stop == end) {
+            value.kind = StoredValue::Kind::Integer;
+            return value;
+        }
+    }
+    if (IsIntegerType(type) || IsRealType(type)) {
+        value.kind = StoredValue::Kind::Real;
+        std::from_chars(text, end, value.real);
+        return value;
+    }
+    value.kind = StoredValue::Kind::Text;
+    value.text = TextEncoding::FromUtf8(std::string_view(text, length));
+    return value;
+}
+
+// The text parameter that stores a value into a column; null for NULL. An
+// empty text in an integer column is NULL, as the SQLite layout keeps it.
+bool ParameterOf(const StoredValue& value, bool integerColumn, std::string& text) {
+    switch (value.kind) {
+    case StoredValue::Kind::Null: return false;
+    case StoredValue::Kind::Integer: text = std::to_string(value.integer); return true;
+    case StoredValue::Kind::Real: {
+        char buffer[64];
+        auto [stop, error] = std::to_chars(buffer, buffer + sizeof buffer, value.real);
+        text.assign(buffer, error == std::errc() ? stop : buffer);
+        return true;
+    }
+    case StoredValue::Kind::Text:
+        text = TextEncoding::ToUtf8(value.text);
+        return !(integerColumn && text.empty());
+    }
+    return false;
+}
+
+} // namespace
+
+PgRecordset::PgRecordset() : m_fields(*this) {}
+
+PgRecordset::~PgRecordset() {
+    if (m_connection) m_connection->Release();
+}
+
+HRESULT PgRecordset::Create(REFIID riid, void** ppv) {
+    auto* object = new PgRecordset();
+    HRESULT hr = object->QueryInterface(riid, ppv);
+    object->Release();
+    return hr;
+}
+
+HRESULT PgRecordset::Connect(const VARIANT& connection) {
+    PgConnection* wanted = nullptr;
+    if (connection.vt == VT_UNKNOWN) {
+        wanted = PgConnection::Of(connection.punkVal);
+        if (!wanted) return Fail("the connection is not one of this component");
+        wanted->AddRef();
+    } else if (m_connection) {
+        wanted = m_connection;
+        wanted->AddRef();
+    } else {
+        wanted = PgConnection::ForNotebook();
+    }
+    if (m_connection) m_connection->Release();
+    m_connection = wanted;
+    return S_OK;
+}
+
+HRESULT PgRecordset::Open(const VARIANT& source, const VARIANT& connection, long, long, long) {
+    Close();
+    m_failure.Clear();
+    bool connectionGiven = (connection.vt == VT_BSTR && connection.bstrVal) ||
+                           (connection.vt == VT_UNKNOWN && connection.punkVal);
+    if (source.vt != VT_BSTR || !source.bstrVal || !connectionGiven) {
+        return Fail("the source must be a text, the connection a text or a connection object");
+    }
+    HRESULT hr = Connect(connection);
+    if (FAILED(hr)) return hr;
+    std::string sql;
+    if (!m_connection->Translate(TextEncoding::ToUtf8({source.bstrVal, SysStringLen(source.bstrVal)}), sql, m_failure)) {
+        return E_FAIL;
+    }
+    bool withCtid = !PgDialect::PlainTable(sql).empty();
+    PGresult* result = m_connection->Run(withCtid ? PgDialect::WithCtid(sql) : sql, {}, m_failure);
+    if (!result) return E_FAIL;
+    TakeResult(result, withCtid);
+    PQclear(result);
+    for (int i = static_cast<int>(m_fieldObjects.size()); i < ColumnCount(); ++i) {
+        m_fieldObjects.push_back(std::make_unique<PgField>(*this, i));
+    }
+    return S_OK;
+}
+
+void PgRecordset::TakeResult(PGresult* result, bool withCtid) {
+    int first = withCtid ? 1 : 0;
+    m_columns.clear();
+    for (int c = first; c < PQnfields(result); ++c) {
+        Column column;
+        column.name = TextEncoding::FromUtf8(PQfname(result, c));
+        Oid type = PQftype(result, c);
+        column.integer = IsIntegerType(type);
+        column.type = column.integer ? adInteger : IsRealType(type) ? adDouble : adVarWChar;
+        column.table = PQftable(result, c);
+        column.tableColumn = PQftablecol(result, c);
+        m_columns.push_back(std::move(column));
+    }
+    m_rows.clear();
+    m_rows.reserve(PQntuples(result));
+    for (int r = 0; r < PQntuples(result); ++r) {
+        Row row;
+        if (withCtid) row.ctid = PQgetvalue(result, r, 0);
+        for (int c = first; c < PQnfields(result); ++c) {
+            row.values.push_back(PQgetisnull(result, r, c)
+                                     ? StoredValue{}
+                                     : ValueOf(PQgetvalue(result, r, c), PQgetlength(result, r, c), PQftype(result, c)));
+        }
+        m_rows.push_back(std::move(row));
+    }
+    m_row = 0;
+    m_open = true;
+    m_writable = withCtid;
+}
+
+int PgRecordset::ColumnByName(std::u16string_view name) const {
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (AsciiCase::Equal(m_columns[i].name, name)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+HRESULT PgRecordset::ColumnType(int column, long* type) {
+    if (!type) return E_POINTER;
+    if (!HasColumn(column)) return Fail("the statement has no column " + std::to_string(column));
+    *type = m_columns[column].type;
+    return S_OK;
+}
+
+HRESULT PgRecordset::ColumnName(int column, BSTR* name) {
+    if (!name) return E_POINTER;
+    *name = nullptr;
+    if (!HasColumn(column)) return Fail("the statement has no column " + std::to_string(column));
+    *name = SysAllocString(m_columns[column].name);
+    return *name ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT PgRecordset::ReadValue(int column, VARIANT* out) {
+    if (!out) return E_POINTER;
+    if (!OnRow()) return Fail("no row to read");
+    if (!HasColumn(column)) return Fail("the statement has no column " + std::to_string(column));
+    for (const auto& [changed, waiting] : m_pending) {
+        if (changed == column) return waiting.ToVariant(out);
+    }
+    return m_rows[m_row].values[column].ToVariant(out);
+}
+
+HRESULT PgRecordset::WriteValue(int column, const VARIANT& value) {
+    if (!OnRow() || !HasColumn(column)) return Fail("no row to write");
+    if (!m_writable || m_columns[column].table == 0) return Fail("this field cannot be written");
+    StoredValue stored;
+    HRESULT hr = StoredValue::FromVariant(value, stored);
+    if (FAILED(hr)) return Fail("a value of variant type " + std::to_string(value.vt) + " cannot be stored", hr);
+    for (auto& [changed, waiting] : m_pending) {
+        if (changed == column) {
+            waiting = std::move(stored);
+            return S_OK;
+        }
+    }
+    m_pending.emplace_back(column, std::move(stored));
+    return S_OK;
+}
+
+HRESULT PgRecordset::WriteBack() {
+    if (m_pending.empty() || !OnRow()) return S_OK;
+    auto changes = std::move(m_pending);
+    m_pending.clear();
+    std::string table, name, sql;
+    std::vector<std::string> texts(changes.size() + 1);
+    std::vector<const char*> params;
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const Column& column = m_columns[changes[i].first];
+        std::string columnTable;
+        if (!m_connection->OriginOf(column.table, column.tableColumn, columnTable, name, m_failure)) return E_FAIL;
+        if (i && columnTable != table) return Fail("one row's fields lie in two tables");
+        table = columnTable;
+        sql += (i ? "," : "") + name + "=$" + std::to_string(i + 1);
+        params.push_back(ParameterOf(changes[i].second, column.integer, texts[i]) ? texts[i].c_str() : nullptr);
+    }
+    Row& row = m_rows[m_row];
+    params.push_back(row.ctid.c_str());
+    sql = "UPDATE " + table + " SET " + sql + " WHERE ctid=$" + std::to_string(params.size()) + "::tid RETURNING ctid";
+    PGresult* result = m_connection->Run(sql, params, m_failure);
+    if (!result) return E_FAIL;
+    bool found = PQntuples(result) == 1;
+    if (found) row.ctid = PQgetvalue(result, 0, 0);
+    PQclear(result);
+    if (!found) return Fail("the row was changed or removed by another program since it was read");
+    for (auto& [column, value] : changes) {
+        bool nullInstead = value.kind == StoredValue::Kind::Text && value.text.empty() && m_columns[column].integer;
+        row.values[column] = nullInstead ? StoredValue{} : std::move(value);
+    }
+    return S_OK;
+}
+
+HRESULT PgRecordset::get_EOF(VARIANT_BOOL* pEOF) {
+    if (!pEOF) return E_POINTER;
+    *pEOF = OnRow() ? VARIANT_FALSE : VARIANT_TRUE;
+    return S_OK;
+}
+
+HRESULT PgRecordset::get_Fields(IFields** ppFields) {
+    if (!ppFields) return E_POINTER;
+    *ppFields = nullptr;
+    if (!m_open) return Fail("the recordset is not open");
+    *ppFields = &m_fields;
+    m_fields.AddRef();
+    return S_OK;
+}
+
+HRESULT PgRecordset::MoveNext() {
+    if (!OnRow()) return Fail("no row to leave");
+    HRESULT written = WriteBack();
+    ++m_row;
+    return written;
+}
+
+HRESULT PgRecordset::CancelUpdate() {
+    m_pending.clear();
+    return S_OK;
+}
+
+HRESULT PgRecordset::Close() {
+    HRESULT written = WriteBack();
+    m_open = false;
+    m_writable = false;
+    m_rows.clear();
+    m_row = 0;
+    m_pending.clear();
+    return written;
+}
+
+HRESULT PgRecordset::get_LastError(BSTR* pText) {
+    if (!pText) return E_POINTER;
+    *pText = SysAllocString(TextEncoding::FromUtf8(m_failure.Text()));
+    return *pText ? S_OK : E_OUTOFMEMORY;
+}

@@ -1,0 +1,140 @@
+// What a shared notebook on PostgreSQL adds to the data layer's own suites
+// (which the test command runs on it as well): two programs at once, a lost
+// connection, the installation on a database that is not empty, and the
+// statement changes that keep SQLite's meaning. The first three need the
+// throwaway server and are skipped without one.
+
+#include "tests/support/DatabaseFixture.h"
+
+#include <libpq-fe.h>
+
+#include <cstdlib>
+
+#include "data/CStatementBuilder.h"
+#include "data/Statements.h"
+#include "platform/recordset/PgDialect.h"
+#include "tools/install/PostgresInstallation.h"
+
+namespace {
+
+class SharedNotebook : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        if (!device.Shared()) GTEST_SKIP() << "no shared notebook (CARTAVEL_TEST_DATABASE)";
+    }
+    // Another program's connection, straight to the server.
+    PGconn* Other() {
+        std::string error;
+        PGconn* link = PgLink::Connect(std::getenv("CARTAVEL_TEST_DATABASE"), error);
+        EXPECT_NE(link, nullptr) << error;
+        return link;
+    }
+    static bool Exec(PGconn* link, const char* sql) {
+        PGresult* result = PQexec(link, sql);
+        bool done = PQresultStatus(result) == PGRES_COMMAND_OK || PQresultStatus(result) == PGRES_TUPLES_OK;
+        PQclear(result);
+        return done;
+    }
+};
+
+TEST_F(SharedNotebook, ARowChangedByAnotherProgramIsNeverWrittenOver) {
+    PlanItem(1, "배");
+    PlanItem(2, "사과");
+    // The other program prices row 2 while this one holds its rows read:
+    // the write-back finds the row changed and fails, and row 2 keeps the
+    // other program's quantity; row 1, unchanged meanwhile, takes the write.
+    IRecordset* recordset = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_INPROC_SERVER, IID_IRecordset,
+                               reinterpret_cast<void**>(&recordset)), S_OK);
+    VARIANT sql = MakeTextVariant(u"select ShpQty from ShoppingList_tbl order by SeqNo");
+    VARIANT path = MakeTextVariant(u"\\Program Files\\Cartavel\\Orvanemart.cdb");
+    ASSERT_EQ(recordset->Open(sql, path, 2, 2, 1), S_OK);
+    PGconn* other = Other();
+    ASSERT_TRUE(Exec(other, "update ShoppingList_tbl set ShpQty = 7 where SeqNo = 2"));
+    IFields* fields = nullptr;
+    IField* field = nullptr;
+    VARIANT nine = MakeTextVariant(u"9");
+    VARIANT index = MakeTextVariant(u"ShpQty");
+    ASSERT_EQ(recordset->get_Fields(&fields), S_OK);
+    ASSERT_EQ(fields->get_Item(index, &field), S_OK);
+    EXPECT_EQ(field->put_Value(nine), S_OK);
+    EXPECT_EQ(recordset->MoveNext(), S_OK);  // row 1, unchanged since read
+    EXPECT_EQ(field->put_Value(nine), S_OK);
+    EXPECT_LT(recordset->MoveNext(), 0);     // row 2, priced by the other meanwhile
+    field->Release();
+    fields->Release();
+    recordset->Release();
+    VariantClear(&sql), VariantClear(&path), VariantClear(&nine), VariantClear(&index);
+    EXPECT_EQ(Rows("select SeqNo, ShpQty from ShoppingList_tbl order by SeqNo"), "1|9\n2|7\n");
+    PQfinish(other);
+}
+
+TEST_F(SharedNotebook, AConnectionLostInATransactionKeepsNothingAndTheNextOneWorks) {
+    PlanItem(1, "배");
+    auto loader = Loader();
+    ASSERT_TRUE(loader->BeginTrans());
+    ASSERT_TRUE(loader->ExecuteUpdate(u"UPDATE ShoppingList_tbl SET MgrNo=1,PayYN='Y' WHERE SeqNo=1"));
+    PGconn* other = Other();
+    // The server ends the program's connection, as a restart or a cut cable would.
+    ASSERT_TRUE(Exec(other, "select pg_terminate_backend(pid) from pg_locks where locktype = 'advisory'"));
+    EXPECT_FALSE(loader->ExecuteUpdate(u"UPDATE ShoppingList_tbl SET MgrNo=1,PayYN='Y' WHERE SeqNo=1"));
+    EXPECT_FALSE(loader->CommitTrans());
+    EXPECT_EQ(Rows("select MgrNo, PayYN from ShoppingList_tbl"), "NULL|\n");
+    // The next loader connects afresh.
+    auto again = Loader();
+    EXPECT_EQ(again->CountRows(u"select * from ShoppingList_tbl"), 1);
+    EXPECT_FALSE(again->LastFailed());
+    PQfinish(other);
+}
+
+TEST_F(SharedNotebook, InstallationLeavesAnInstalledOrForeignDatabaseAsItIs) {
+    const char* url = std::getenv("CARTAVEL_TEST_DATABASE");
+    Sql("insert into Unit_tbl values ('개')");
+    EXPECT_EQ(PostgresInstallation::Install(url).outcome, FirstInstallation::Outcome::AlreadyInstalled);
+    Sql("drop table Unit_tbl; create table Unit_tbl (UnitName integer)");
+    FirstInstallation::Result refused = PostgresInstallation::Install(url);
+    EXPECT_EQ(refused.outcome, FirstInstallation::Outcome::Failed);
+    EXPECT_NE(refused.message.find("unit_tbl"), std::string::npos) << refused.message;
+    EXPECT_EQ(PostgresInstallation::Install("postgresql:///none?host=/nonexistent&password=secret").message.find("secret"),
+              std::string::npos);
+}
+
+TEST(PgDialect, StatementsKeepTheirSqliteMeaning) {
+    PgDialect::ColumnsOf columns = [](const std::string& table, PgDialect::TableColumns& out) {
+        out = {{"seqno", "name", "mgrno"}, {true, false, true}, "seqno"};
+        return table == "t";
+    };
+    struct Case {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"select MgrNo from T order by MgrNo DESC", "select MgrNo from T order by MgrNo DESC NULLS LAST, seqno"},
+        {"select a from T order by ShpDate, MgrNo",
+         "select a from T order by ShpDate NULLS FIRST, MgrNo NULLS FIRST, seqno"},
+        {"select a from T where b='order by x' order by a asc limit 1",
+         "select a from T where b='order by x' order by a asc NULLS FIRST, seqno limit 1"},
+        {"select a from T order by a desc nulls first", "select a from T order by a desc nulls first, seqno"},
+        {"select count(*) from T order by 1", "select count(*) from T order by 1 NULLS FIRST"},
+        {"insert into T (SeqNo,Name,MgrNo) values (1,'','')", "insert into T (SeqNo,Name,MgrNo) values (1,'',NULL)"},
+        {"insert into T values ('', 'it''s', '')", "insert into T values (NULL, 'it''s', NULL)"},
+        {"insert into T values (1,'x',''), (2,'',' ')", "insert into T values (1,'x',NULL), (2,'',' ')"},
+        {"delete from T where Name=''", "delete from T where Name=''"},
+    };
+    for (const Case& c : cases) {
+        std::string out;
+        ASSERT_TRUE(PgDialect::Translate(c.in, columns, out)) << c.in;
+        EXPECT_EQ(out, c.out);
+    }
+    std::string ignored;
+    EXPECT_FALSE(PgDialect::Translate("insert into other values ('')", columns, ignored));
+    EXPECT_EQ(PgDialect::PlainTable("select a, b from ShoppingList_tbl WHERE SeqNo=3"), "shoppinglist_tbl");
+    for (const char* readOnly : {"select count(*) from T", "select distinct a from T", "select a from T, U",
+                                 "select a from T join U on 1=1", "select a from T group by a", "insert into T values (1)"}) {
+        EXPECT_EQ(PgDialect::PlainTable(readOnly), "") << readOnly;
+    }
+    EXPECT_EQ(PgDialect::Split("insert into T values (';'); ; delete from T "),
+              (std::vector<std::string>{"insert into T values (';')", " delete from T "}));
+}
+
+} // namespace

@@ -317,6 +317,11 @@ void TenYearPaymentAndUndo(benchmark::State& state) {
          "CREATE INDEX ShoppingList_Unpaid ON ShoppingList_tbl (ProdName) WHERE PayYN <> 'Y'"},
         {"without ShoppingList_MgrNo", "DROP INDEX ShoppingList_MgrNo",
          "CREATE INDEX ShoppingList_MgrNo ON ShoppingList_tbl (MgrNo)"},
+        {"without ShoppingList_Paid", "DROP INDEX ShoppingList_Paid",
+         "CREATE INDEX ShoppingList_Paid ON ShoppingList_tbl (ShpDate, MgrNo, SeqNo, StoreName, CategoryName, ProdName, "
+         "ShpAmount, PayYN) WHERE PayYN = 'Y'"},
+        {"without ShoppingList_PaidProduct", "DROP INDEX ShoppingList_PaidProduct",
+         "CREATE INDEX ShoppingList_PaidProduct ON ShoppingList_tbl (ProdName, UnitName, ShpAmount) WHERE PayYN = 'Y'"},
         {"without ShoppingList_ShpDate", "DROP INDEX ShoppingList_ShpDate",
          "CREATE INDEX ShoppingList_ShpDate ON ShoppingList_tbl (ShpDate)"},
         {"no index at all, rollback journal",

@@ -17,7 +17,7 @@ std::string Line(const std::string& first, const BasketComparison::Line& line) {
 bool BasketReport::Compare(BasketComparison& basket, CString& problem) {
     std::vector<PlanRow> plan;
     std::vector<PriceRecord> records;
-    if (!NotebookQueries::Plan(plan) || !NotebookQueries::Prices(nullptr, records)) {
+    if (!NotebookQueries::Plan(plan) || !NotebookQueries::LatestPrices(records)) {
         problem = u"노트를 읽지 못했습니다.";
         return false;
     }

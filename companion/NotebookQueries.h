@@ -12,6 +12,12 @@ public:
     // Paid prices of one product (all units), or of every product when
     // `product` is null.
     static bool Prices(const CString* product, std::vector<PriceRecord>& records);
+    // The latest paid price of each product on the plan, in each unit, at
+    // each shop: what the basket compares.
+    static bool LatestPrices(std::vector<PriceRecord>& records);
     // The unpaid rows of the plan, planned and priced alike.
     static bool Plan(std::vector<PlanRow>& plan);
+
+private:
+    static bool Read(const CString& statement, std::vector<PriceRecord>& records);
 };

@@ -8,9 +8,11 @@
 #include <QVBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 
 #include "desk/BackupFolder.h"
 #include "desk/Database.h"
@@ -138,10 +140,21 @@ void DeskWindow::AddReportsMenu() {
     reports->addAction(QStringLiteral("차트 보기(&C)"), this, [this] { OpenReports(); })->setObjectName("reports");
 }
 
+// Beside this window where the screen has room, else as far right as the
+// window still fits; never larger than the screen, whatever the zoom.
+void DeskWindow::PlaceBeside(QWidget& window) const {
+    const QRect room = screen()->availableGeometry();
+    window.resize(window.size().boundedTo(room.size()));
+    QPoint at = frameGeometry().topRight() + QPoint(8, 0);
+    at.setX(std::max(room.left(), std::min(at.x(), room.right() - window.width())));
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - window.height())));
+    window.move(at);
+}
+
 ReportsWindow& DeskWindow::OpenReports() {
     if (!m_pReports) {
         m_pReports = new ReportsWindow(NotebookLayout::NotebookFile(m_root), this);
-        m_pReports->move(frameGeometry().topRight() + QPoint(8, 0));
+        PlaceBeside(*m_pReports);
     }
     m_pReports->show();
     m_pReports->raise();

@@ -36,6 +36,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void PlaceBeside(QWidget& window) const;
     void AddFileMenu();
     void AddViewMenu();
     void AddReportsMenu();

@@ -14,6 +14,12 @@ CategoryChartPage::CategoryChartPage(std::filesystem::path notebook, QWidget* pa
     setObjectName(QStringLiteral("chart-category"));
 }
 
+namespace {
+// Slices narrower than this carry no label of their own: their labels would
+// lie over each other. The legend still names them.
+constexpr qreal kLabelledShare = 0.05;
+} // namespace
+
 ChartTable CategoryChartPage::Draw(Database& db, QChart& chart, bool dark) {
     CategorySpending spending = CategorySpending::Read(db, Period());
     std::vector<LargestShares::Part> parts;
@@ -28,15 +34,19 @@ ChartTable CategoryChartPage::Draw(Database& db, QChart& chart, bool dark) {
         QPieSlice* slice = series->append(name, static_cast<qreal>(part.amount));
         slice->setBrush(ChartPalette::Colour(i++, dark));
         slice->setBorderColor(palette().color(QPalette::Base));
-        slice->setLabel(name + QStringLiteral("\n") + Won(part.amount) + QStringLiteral(" (") +
-                        QString::fromStdString(LargestShares::Percent(part.amount, spending.total)) + QStringLiteral("%)"));
-        slice->setLabelVisible(true);
+        const QString share = QString::fromStdString(LargestShares::Percent(part.amount, spending.total));
+        // Every slice is named with its amount and share in the legend; the
+        // slice itself carries its name only where it is wide enough for it.
+        slice->setLabel(name + QStringLiteral("\n") + Won(part.amount) + QStringLiteral(" (") + share + QStringLiteral("%)"));
         slice->setLabelColor(palette().color(QPalette::Text));
         slice->setLabelArmLengthFactor(0.12);
         connect(slice, &QPieSlice::hovered, slice, [slice](bool on) { slice->setExploded(on); });
     }
     chart.addSeries(series);
-    chart.legend()->setVisible(false);
+    // Shares are known once every slice is in the series.
+    for (QPieSlice* slice : series->slices()) slice->setLabelVisible(slice->percentage() >= kLabelledShare);
+    chart.legend()->setVisible(true);
+    chart.legend()->setAlignment(Qt::AlignRight);
     if (spending.total != 0) {
         Label(QStringLiteral("총계\n") + Won(spending.total), [&chart] { return chart.plotArea().center(); }, true);
     }

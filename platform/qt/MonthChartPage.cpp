@@ -39,8 +39,10 @@ ChartTable MonthChartPage::Draw(Database& db, QChart& chart, bool dark) {
         else QToolTip::hideText();
     });
     chart.addSeries(series);
+    // The month's number alone fits under a narrow bar; the axis says "월".
     auto* months = new QBarCategoryAxis;
-    for (int m = 1; m <= 12; ++m) months->append(QStringLiteral("%1월").arg(m));
+    for (int m = 1; m <= 12; ++m) months->append(QString::number(m));
+    months->setTitleText(QStringLiteral("월"));
     chart.addAxis(months, Qt::AlignBottom);
     series->attachAxis(months);
     auto* amounts = new QValueAxis;
@@ -51,7 +53,9 @@ ChartTable MonthChartPage::Draw(Database& db, QChart& chart, bool dark) {
     amounts->applyNiceNumbers();
     chart.addAxis(amounts, Qt::AlignLeft);
     series->attachAxis(amounts);
+    // Beside the bars the category names have the room they need.
     chart.legend()->setVisible(!stacks.empty());
+    chart.legend()->setAlignment(Qt::AlignRight);
     for (const MonthlySpending::Month& month : spending.months) {
         qreal x = month.number - 1;
         qreal y = static_cast<qreal>(month.amount);

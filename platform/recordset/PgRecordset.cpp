@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cstring>
 
-#include "platform/shell/AsciiCase.h"
 #include "platform/shell/TextEncoding.h"
 
 namespace {
@@ -55,7 +54,7 @@ bool ParameterOf(const StoredValue& value, bool integerColumn, std::string& text
 
 } // namespace
 
-PgRecordset::PgRecordset() : m_fields(*this) {}
+PgRecordset::PgRecordset() : FieldSource(static_cast<IUnknown&>(*this)) {}
 
 PgRecordset::~PgRecordset() {
     if (m_connection) m_connection->Release();
@@ -104,9 +103,7 @@ HRESULT PgRecordset::Open(const VARIANT& source, const VARIANT& connection, long
     if (!result) return E_FAIL;
     TakeResult(result, withCtid);
     PQclear(result);
-    for (int i = static_cast<int>(m_fieldObjects.size()); i < ColumnCount(); ++i) {
-        m_fieldObjects.push_back(std::make_unique<PgField>(*this, i));
-    }
+    MatchFieldObjects();
     return S_OK;
 }
 
@@ -138,28 +135,6 @@ void PgRecordset::TakeResult(PGresult* result, bool withCtid) {
     m_row = 0;
     m_open = true;
     m_writable = withCtid;
-}
-
-int PgRecordset::ColumnByName(std::u16string_view name) const {
-    for (size_t i = 0; i < m_columns.size(); ++i) {
-        if (AsciiCase::Equal(m_columns[i].name, name)) return static_cast<int>(i);
-    }
-    return -1;
-}
-
-HRESULT PgRecordset::ColumnType(int column, long* type) {
-    if (!type) return E_POINTER;
-    if (!HasColumn(column)) return Fail("the statement has no column " + std::to_string(column));
-    *type = m_columns[column].type;
-    return S_OK;
-}
-
-HRESULT PgRecordset::ColumnName(int column, BSTR* name) {
-    if (!name) return E_POINTER;
-    *name = nullptr;
-    if (!HasColumn(column)) return Fail("the statement has no column " + std::to_string(column));
-    *name = SysAllocString(m_columns[column].name);
-    return *name ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT PgRecordset::ReadValue(int column, VARIANT* out) {
@@ -230,8 +205,7 @@ HRESULT PgRecordset::get_Fields(IFields** ppFields) {
     if (!ppFields) return E_POINTER;
     *ppFields = nullptr;
     if (!m_open) return Fail("the recordset is not open");
-    *ppFields = &m_fields;
-    m_fields.AddRef();
+    *ppFields = Fields();
     return S_OK;
 }
 

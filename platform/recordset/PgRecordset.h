@@ -18,13 +18,12 @@
 
 #include "platform/com/ComObject.h"
 #include "platform/recordset/FailureReason.h"
+#include "platform/recordset/FieldSource.h"
 #include "platform/recordset/PgConnection.h"
-#include "platform/recordset/PgField.h"
-#include "platform/recordset/PgFields.h"
 #include "platform/recordset/RecordsetInterfaces.h"
 #include "platform/recordset/StoredValue.h"
 
-class PgRecordset : public ComObject<IRecordset, IID_IRecordset> {
+class PgRecordset : public ComObject<IRecordset, IID_IRecordset>, public FieldSource {
 public:
     static HRESULT Create(REFIID riid, void** ppv);
 
@@ -37,14 +36,9 @@ public:
     HRESULT Close() override;
     HRESULT get_LastError(BSTR* pText) override;
 
-    long ColumnCount() const { return static_cast<long>(m_columns.size()); }
-    int ColumnByName(std::u16string_view name) const;
-    HRESULT ReadValue(int column, VARIANT* out);
-    HRESULT WriteValue(int column, const VARIANT& value);
-    HRESULT ColumnType(int column, long* type);
-    HRESULT ColumnName(int column, BSTR* name);
-    PgField* FieldObject(int column) { return m_fieldObjects[column].get(); }
-    HRESULT Fail(std::string why, HRESULT code = E_FAIL) { return m_failure.Record(std::move(why), code); }
+    long ColumnCount() const override { return static_cast<long>(m_columns.size()); }
+    HRESULT ReadValue(int column, VARIANT* out) override;
+    HRESULT WriteValue(int column, const VARIANT& value) override;
 
 private:
     struct Column {
@@ -66,7 +60,9 @@ private:
     void TakeResult(struct pg_result* result, bool withCtid);
     HRESULT WriteBack();
     bool OnRow() const { return m_open && m_row < m_rows.size(); }
-    bool HasColumn(int column) const { return column >= 0 && column < ColumnCount(); }
+    std::u16string_view NameOf(int column) const override { return m_columns[column].name; }
+    long TypeOf(int column) const override { return m_columns[column].type; }
+    FailureReason& Failure() override { return m_failure; }
 
     PgConnection* m_connection = nullptr;
     FailureReason m_failure;
@@ -76,6 +72,4 @@ private:
     std::vector<Row> m_rows;
     size_t m_row = 0;
     std::vector<std::pair<int, StoredValue>> m_pending;
-    std::vector<std::unique_ptr<PgField>> m_fieldObjects;
-    PgFields m_fields;
 };

@@ -4,7 +4,6 @@
 
 #include "platform/recordset/DatabaseChoice.h"
 #include "platform/recordset/PgRecordset.h"
-#include "platform/shell/AsciiCase.h"
 #include "platform/shell/TextEncoding.h"
 
 namespace {
@@ -24,7 +23,7 @@ const IID IID_IRecordset = ParsedGuid("{113033F6-F682-11D2-BB62-00C04F680ACC}");
 const IID IID_IFields = ParsedGuid("{7D1E2A01-3C55-4B8E-9A60-5E3C1F0B2A11}");
 const IID IID_IField = ParsedGuid("{7D1E2A02-3C55-4B8E-9A60-5E3C1F0B2A11}");
 
-SqliteRecordset::SqliteRecordset() : m_fields(*this) {}
+SqliteRecordset::SqliteRecordset() : FieldSource(static_cast<IUnknown&>(*this)) {}
 
 SqliteRecordset::~SqliteRecordset() {
     m_cursor.Close();  // its statement goes before the connection
@@ -82,35 +81,6 @@ HRESULT SqliteRecordset::Open(const VARIANT& source, const VARIANT& connection, 
     return hr;
 }
 
-void SqliteRecordset::MatchFieldObjects() {
-    for (int i = static_cast<int>(m_fieldObjects.size()); i < ColumnCount(); ++i) {
-        m_fieldObjects.push_back(std::make_unique<SqliteField>(*this, i));
-    }
-}
-
-int SqliteRecordset::ColumnByName(std::u16string_view name) const {
-    const auto& columns = m_cursor.Columns();
-    for (size_t i = 0; i < columns.size(); ++i) {
-        if (AsciiCase::Equal(columns[i].name, name)) return static_cast<int>(i);
-    }
-    return -1;
-}
-
-HRESULT SqliteRecordset::ColumnType(int column, long* type) {
-    if (!type) return E_POINTER;
-    if (!HasColumn(column)) return Fail("the statement has no column " + std::to_string(column));
-    *type = m_cursor.Columns()[column].type;
-    return S_OK;
-}
-
-HRESULT SqliteRecordset::ColumnName(int column, BSTR* name) {
-    if (!name) return E_POINTER;
-    *name = nullptr;
-    if (!HasColumn(column)) return Fail("the statement has no column " + std::to_string(column));
-    *name = SysAllocString(m_cursor.Columns()[column].name);
-    return *name ? S_OK : E_OUTOFMEMORY;
-}
-
 HRESULT SqliteRecordset::ReadValue(int column, VARIANT* out) {
     if (!out) return E_POINTER;
     if (!m_cursor.OnRow()) return Fail("no row to read");
@@ -144,8 +114,7 @@ HRESULT SqliteRecordset::get_Fields(IFields** ppFields) {
     if (!ppFields) return E_POINTER;
     *ppFields = nullptr;
     if (m_cursor.Where() == RecordsetCursor::State::Closed) return Fail("the recordset is not open");
-    *ppFields = &m_fields;
-    m_fields.AddRef();
+    *ppFields = Fields();
     return S_OK;
 }
 

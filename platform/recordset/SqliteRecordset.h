@@ -15,16 +15,15 @@
 
 #include "platform/com/ComObject.h"
 #include "platform/recordset/FailureReason.h"
+#include "platform/recordset/FieldSource.h"
 #include "platform/recordset/PendingRow.h"
 #include "platform/recordset/RecordsetCursor.h"
 #include "platform/recordset/RecordsetInterfaces.h"
 #include "platform/recordset/SqliteConnection.h"
-#include "platform/recordset/SqliteField.h"
-#include "platform/recordset/SqliteFields.h"
 
 struct sqlite3;
 
-class SqliteRecordset : public ComObject<IRecordset, IID_IRecordset> {
+class SqliteRecordset : public ComObject<IRecordset, IID_IRecordset>, public FieldSource {
 public:
     static HRESULT Create(REFIID riid, void** ppv);
     // Makes the component known to CoCreateInstance.
@@ -41,15 +40,9 @@ public:
 
     // For the field collection and its fields. A field asked for a column
     // the current statement does not have fails.
-    long ColumnCount() const { return static_cast<long>(m_cursor.Columns().size()); }
-    int ColumnByName(std::u16string_view name) const;
-    HRESULT ReadValue(int column, VARIANT* out);
-    HRESULT WriteValue(int column, const VARIANT& value);
-    HRESULT ColumnType(int column, long* type);
-    HRESULT ColumnName(int column, BSTR* name);
-    SqliteField* FieldObject(int column) { return m_fieldObjects[column].get(); }
-    // Keeps the reason of a failure and gives back its code.
-    HRESULT Fail(std::string why, HRESULT code = E_FAIL) { return m_failure.Record(std::move(why), code); }
+    long ColumnCount() const override { return static_cast<long>(m_cursor.Columns().size()); }
+    HRESULT ReadValue(int column, VARIANT* out) override;
+    HRESULT WriteValue(int column, const VARIANT& value) override;
     const std::string& LastError() const { return m_failure.Text(); }
 
 private:
@@ -59,16 +52,13 @@ private:
     // The connection the statement runs on: the one passed, or one of the
     // recordset's own for a device path (kept while the path stays the same).
     HRESULT Connect(const VARIANT& connection);
-    bool HasColumn(int column) const { return column >= 0 && column < ColumnCount(); }
-    void MatchFieldObjects();
+    std::u16string_view NameOf(int column) const override { return m_cursor.Columns()[column].name; }
+    long TypeOf(int column) const override { return m_cursor.Columns()[column].type; }
+    FailureReason& Failure() override { return m_failure; }
 
     SqliteConnection* m_connection = nullptr;  // a reference the recordset holds
     sqlite3* m_db = nullptr;                   // the connection's database
     FailureReason m_failure;
     RecordsetCursor m_cursor{m_failure};
     PendingRow m_pending;
-    // One per column of the widest result so far: a field a caller still
-    // holds from an earlier statement stays a valid object.
-    std::vector<std::unique_ptr<SqliteField>> m_fieldObjects;
-    SqliteFields m_fields;
 };

@@ -1,15 +1,15 @@
 #pragma once
-// One field (column) of a recordset's current row. It lives inside its
-// recordset and counts references with it.
+// One field (column) of a recordset's current row, of either engine. It
+// lives inside its recordset and counts references with it.
 
 #include "platform/com/ComObject.h"
 #include "platform/recordset/RecordsetInterfaces.h"
 
-class SqliteRecordset;
+class FieldSource;
 
-class SqliteField : public ComObject<IField, IID_IField> {
+class RecordsetField : public ComObject<IField, IID_IField> {
 public:
-    SqliteField(SqliteRecordset& owner, int column);
+    RecordsetField(FieldSource& source, IUnknown& owner, int column);
 
     HRESULT get_Value(VARIANT* pValue) override;
     HRESULT put_Value(const VARIANT& value) override;
@@ -17,6 +17,6 @@ public:
     HRESULT get_Name(BSTR* pName) override;
 
 private:
-    SqliteRecordset& m_owner;
+    FieldSource& m_source;
     int m_column;
 };

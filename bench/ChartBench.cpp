@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "bench/BenchSummary.h"
+#include "bench/BenchTiming.h"
 #include "bench/OneShotDriver.h"
 #include "bench/TenYearHousehold.h"
 #include "dialogs/CStatsDlg.h"
@@ -43,18 +44,11 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using BenchTiming::Clock;
+using BenchTiming::Median;
+using BenchTiming::MsSince;
 constexpr int kRepeats = 9;
 constexpr int kYear = 2020;
-
-double MsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 QApplication& Application() {
     static int argc = 1;

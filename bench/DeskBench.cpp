@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench/BenchSummary.h"
+#include "bench/BenchTiming.h"
 #include "bench/TenYearHousehold.h"
 #include "desk/Database.h"
 #include "desk/ItemsExport.h"
@@ -24,17 +25,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using BenchTiming::Clock;
+using BenchTiming::Median;
+using BenchTiming::MsSince;
 constexpr int kRepeats = 7;
-
-double MsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 void DeskTenYears(benchmark::State& state) {
     std::filesystem::path root = std::filesystem::temp_directory_path() / ("cartavel-desk-" + std::to_string(::getpid()));

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "bench/BenchSummary.h"
+#include "bench/BenchTiming.h"
 #include "bench/OneShotDriver.h"
 #include "bench/TenYearHousehold.h"
 #include "dialogs/CBasicInfoDlg.h"
@@ -46,21 +47,12 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using BenchTiming::Clock;
+using BenchTiming::Median;
+using BenchTiming::MsSince;
 constexpr int kRepeats = 11;
 constexpr const char16_t* kShopDate = u"2024-12-15";
 constexpr const char16_t* kShop = u"상점003";
-
-double MsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> samples) {
-    if (samples.empty()) return 0;
-    std::sort(samples.begin(), samples.end());
-    size_t n = samples.size();
-    return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-}
 
 // A device made once per run, removed at the end.
 class Device {

@@ -8,17 +8,6 @@
 
 namespace {
 
-std::vector<NotebookLayout::Table> ReadInstalledLayout() {
-    Database schema(":memory:", Database::Mode::Create);
-    schema.Execute(FirstInstallation::SchemaSql());
-    std::vector<NotebookLayout::Table> tables;
-    schema.Query("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid", [&](sqlite3_stmt* s) {
-        tables.push_back({Database::ColumnText(s, 0), {}});
-    });
-    for (NotebookLayout::Table& table : tables) table.columns = NotebookLayout::ColumnsOf(schema, table.name);
-    return tables;
-}
-
 std::string Names(const std::vector<NotebookLayout::Column>& columns) {
     std::string names;
     for (const NotebookLayout::Column& column : columns) names += (names.empty() ? "" : ",") + column.name;
@@ -26,11 +15,6 @@ std::string Names(const std::vector<NotebookLayout::Column>& columns) {
 }
 
 } // namespace
-
-const std::vector<NotebookLayout::Table>& NotebookLayout::Tables() {
-    static const std::vector<Table> tables = ReadInstalledLayout();
-    return tables;
-}
 
 std::filesystem::path NotebookLayout::NotebookFile(const std::filesystem::path& deviceRoot) {
     return FirstInstallation::DatabasePath(deviceRoot);

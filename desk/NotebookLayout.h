@@ -7,21 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "tools/install/DatabaseLayout.h"
+
 class Database;
 
 class NotebookLayout {
 public:
-    struct Column {
-        std::string name;
-        bool whole = false;  // a whole-number column; else text
-    };
-    struct Table {
-        std::string name;
-        std::vector<Column> columns;
-    };
+    using Column = DatabaseLayout::Column;
+    using Table = DatabaseLayout::Table;
 
     // The installed layout, read once from the installation's own schema.
-    static const std::vector<Table>& Tables();
+    static const std::vector<Table>& Tables() { return DatabaseLayout::Installed(); }
     // The notebook file below a device root, and the folder of its backups.
     static std::filesystem::path NotebookFile(const std::filesystem::path& deviceRoot);
     static std::filesystem::path BackupFolder(const std::filesystem::path& deviceRoot);

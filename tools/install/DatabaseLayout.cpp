@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,11 +12,9 @@
 
 namespace {
 
-using Columns = std::vector<std::string>;
-// In the order the tables were made, so that a message names them so.
-using Tables = std::vector<std::pair<std::string, Columns>>;
+using Table = DatabaseLayout::Table;
 
-// The rows of a one-column statement; false when it fails.
+// The rows of a statement, column `column` of each; false when it fails.
 bool Texts(sqlite3* db, const std::string& sql, std::vector<std::string>& out, int column = 0) {
     sqlite3_stmt* statement = nullptr;
     int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
@@ -29,24 +28,35 @@ bool Texts(sqlite3* db, const std::string& sql, std::vector<std::string>& out, i
     return rc == SQLITE_DONE;
 }
 
-// Tables and their columns; false when they cannot be read.
-bool ReadTables(sqlite3* db, Tables& tables) {
+// Tables and their columns, in the order they were made; false when they
+// cannot be read.
+bool ReadTables(sqlite3* db, std::vector<Table>& tables) {
     std::vector<std::string> names;
     if (!Texts(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid", names)) return false;
     for (const std::string& name : names) {
         std::string quoted;
         for (char c : name) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+        // table_info gives each column's name second and its declared type third.
+        const std::string info = "SELECT * FROM pragma_table_info('" + quoted + "') ORDER BY cid";
         std::vector<std::string> columns;
-        // The second column of table_info is the column's name.
-        if (!Texts(db, "SELECT * FROM pragma_table_info('" + quoted + "')", columns, 1)) return false;
-        tables.emplace_back(name, std::move(columns));
+        std::vector<std::string> types;
+        if (!Texts(db, info, columns, 1) || !Texts(db, info, types, 2)) return false;
+        Table table{name, {}};
+        for (size_t i = 0; i < columns.size() && i < types.size(); ++i) {
+            std::string type = types[i];
+            std::transform(type.begin(), type.end(), type.begin(), [](unsigned char c) { return std::toupper(c); });
+            table.columns.push_back({columns[i], type == "INTEGER"});
+        }
+        tables.push_back(std::move(table));
     }
     return true;
 }
 
-const Tables& InstalledLayout() {
-    static const Tables layout = [] {
-        Tables tables;
+} // namespace
+
+const std::vector<Table>& DatabaseLayout::Installed() {
+    static const std::vector<Table> layout = [] {
+        std::vector<Table> tables;
         sqlite3* db = nullptr;
         if (sqlite3_open(":memory:", &db) == SQLITE_OK &&
             sqlite3_exec(db, FirstInstallation::SchemaSql(), nullptr, nullptr, nullptr) == SQLITE_OK) {
@@ -57,8 +67,6 @@ const Tables& InstalledLayout() {
     }();
     return layout;
 }
-
-} // namespace
 
 std::string DatabaseLayout::Problem(sqlite3* db) {
     std::string damage = Damage(db);
@@ -80,19 +88,20 @@ std::string DatabaseLayout::Damage(sqlite3* db) {
 }
 
 std::string DatabaseLayout::MissingParts(sqlite3* db) {
-    Tables present;
+    std::vector<Table> present;
     if (!ReadTables(db, present)) return "읽을 수 없습니다 (" + std::string(sqlite3_errmsg(db)) + ")";
     std::string missingTables;
     std::string missingColumns;
-    for (const auto& [table, columns] : InstalledLayout()) {
-        auto found = std::find_if(present.begin(), present.end(), [&](const auto& t) { return t.first == table; });
+    for (const Table& table : Installed()) {
+        auto found = std::find_if(present.begin(), present.end(), [&](const Table& t) { return t.name == table.name; });
         if (found == present.end()) {
-            missingTables += (missingTables.empty() ? "" : ", ") + table;
+            missingTables += (missingTables.empty() ? "" : ", ") + table.name;
             continue;
         }
-        for (const std::string& column : columns) {
-            if (std::find(found->second.begin(), found->second.end(), column) == found->second.end()) {
-                missingColumns += (missingColumns.empty() ? "" : ", ") + table + "." + column;
+        for (const DatabaseLayout::Column& column : table.columns) {
+            auto has = [&](const DatabaseLayout::Column& c) { return c.name == column.name; };
+            if (std::none_of(found->columns.begin(), found->columns.end(), has)) {
+                missingColumns += (missingColumns.empty() ? "" : ", ") + table.name + "." + column.name;
             }
         }
     }

@@ -1,10 +1,11 @@
 #include "tools/install/PostgresInstallation.h"
 
 #include <libpq-fe.h>
-#include <sqlite3.h>
 
 #include <map>
 #include <vector>
+
+#include "tools/install/DatabaseLayout.h"
 
 namespace {
 
@@ -41,27 +42,15 @@ std::string Lower(std::string text) {
     return text;
 }
 
-// The device file's layout, read from its own installation in memory, so
-// the two engines never disagree.
+// The device file's layout, with its names in lower case as PostgreSQL
+// keeps them unquoted: the two engines never disagree.
 const Layout& DeviceLayout() {
     static const Layout layout = [] {
         Layout tables;
-        sqlite3* db = nullptr;
-        if (sqlite3_open(":memory:", &db) == SQLITE_OK &&
-            sqlite3_exec(db, FirstInstallation::SchemaSql(), nullptr, nullptr, nullptr) == SQLITE_OK) {
-            sqlite3_stmt* s = nullptr;
-            sqlite3_prepare_v2(db,
-                               "SELECT m.name, p.name, p.type FROM sqlite_master m, pragma_table_info(m.name) p "
-                               "WHERE m.type = 'table' ORDER BY m.name, p.cid",
-                               -1, &s, nullptr);
-            while (s && sqlite3_step(s) == SQLITE_ROW) {
-                std::string type = Lower(reinterpret_cast<const char*>(sqlite3_column_text(s, 2)));
-                tables[Lower(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)))].emplace_back(
-                    Lower(reinterpret_cast<const char*>(sqlite3_column_text(s, 1))), type.find("int") != std::string::npos);
-            }
-            sqlite3_finalize(s);
+        for (const DatabaseLayout::Table& table : DatabaseLayout::Installed()) {
+            std::vector<std::pair<std::string, bool>>& columns = tables[Lower(table.name)];
+            for (const DatabaseLayout::Column& column : table.columns) columns.emplace_back(Lower(column.name), column.whole);
         }
-        sqlite3_close(db);
         return tables;
     }();
     return layout;

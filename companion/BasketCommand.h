@@ -10,6 +10,8 @@
 class BasketCommand {
 public:
     static bool IsBasket(const std::vector<std::string>& words) { return !words.empty() && words[0] == "basket"; }
+    // "cartavel basket ...", then what it does.
+    static const char* Usage();
     // `words`: the arguments after the program's name, "basket" first.
     static int Run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 };

@@ -53,6 +53,23 @@ void CompanionSession::ShowMonth(const CString& month) {
     Refresh();
 }
 
+ReportPeriod CompanionSession::ShownMonth() const {
+    // Before the first refresh no month is chosen yet: today's.
+    const CString month = m_month.IsEmpty() ? Today().Left(7) : m_month;
+    return ReportPeriod::OfMonth(CNumberRules::LeadingValue(month.Left(4)), CNumberRules::LeadingValue(month.Mid(5, 2)));
+}
+
+bool CompanionSession::CanStepMonth(int direction) const {
+    return ShownMonth().CanStep(direction);
+}
+
+bool CompanionSession::StepMonth(int direction) {
+    ReportPeriod month = ShownMonth();
+    if (!month.Step(direction)) return false;
+    ShowMonth(CString::Formatted(u"%.4d-%.2d", month.Year(), month.Month()));
+    return true;
+}
+
 void CompanionSession::Fail(const CString& what) {
     if (m_problem.IsEmpty()) m_problem = what;
 }

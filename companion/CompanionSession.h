@@ -12,6 +12,7 @@
 #include "companion/BuyAgain.h"
 #include "companion/MonthBudget.h"
 #include "companion/PriceMemory.h"
+#include "desk/ReportPeriod.h"
 #include "platform/framework/DialogWatcher.h"
 
 class CDialog;
@@ -31,6 +32,10 @@ public:
     // Reads what is shown again; the month is YYYY-MM, today's when empty.
     void Refresh();
     void ShowMonth(const CString& month);
+    // The budget's month one back (-1) or forth (+1), within 1000-01 to
+    // 9999-12; false, nothing read, at either end.
+    bool StepMonth(int direction);
+    bool CanStepMonth(int direction) const;
 
     const std::optional<PriceMemory>& Memory() const { return m_memory; }
     const CString& Shop() const { return m_shop; }
@@ -53,6 +58,7 @@ private:
     void ReadMemory();
     void Fail(const CString& what);
     static CString Today();
+    ReportPeriod ShownMonth() const;
 
     std::function<void()> m_changed;
     int m_parts = 0;

@@ -162,17 +162,15 @@ const std::vector<Command>& Commands() {
     return commands;
 }
 
-int Usage(std::ostream& stream, const std::string& problem, const Command* command) {
+std::string FirstLine(const std::string& usage) {
+    return usage.substr(0, usage.find('\n') + 1);
+}
+
+int Usage(std::ostream& stream, const std::string& problem, const Command* command,
+          const std::vector<std::string>& elsewhere) {
     if (!problem.empty()) stream << "cartavel: " << problem << "\n";
-    if (command) {
-        stream << "사용법: " << command->usage;
-    } else {
-        stream << "사용법: cartavel [--zoom N] (화면) 또는 cartavel 명령 [옵션] --help\n";
-        for (const Command& c : Commands()) {
-            std::string usage = c.usage;
-            stream << "  " << usage.substr(0, usage.find('\n') + 1);
-        }
-    }
+    if (command) stream << "사용법: " << command->usage;
+    else stream << DeskCommand::Overview(elsewhere);
     return problem.empty() ? kDone : kUsage;
 }
 
@@ -212,23 +210,31 @@ std::string Misuse(const Command& command, const CommandArgs& args) {
 
 } // namespace
 
+std::string DeskCommand::Overview(const std::vector<std::string>& elsewhere) {
+    std::string overview = "사용법: cartavel [--zoom N] (화면) 또는 cartavel 명령 [옵션] --help\n";
+    for (const Command& c : Commands()) overview += "  " + FirstLine(c.usage);
+    for (const std::string& usage : elsewhere) overview += "  " + FirstLine(usage);
+    return overview;
+}
+
 bool DeskCommand::IsCommand(const std::string& first) {
     return !first.empty() && first[0] != '-';
 }
 
-int DeskCommand::Run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+int DeskCommand::Run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
+                     const std::vector<std::string>& elsewhere) {
     size_t taken = 0;
     const Command* command = Find(words, taken);
-    if (!command) return Usage(err, "알 수 없는 명령입니다: " + (words.empty() ? std::string() : words[0]), nullptr);
+    if (!command) return Usage(err, "알 수 없는 명령입니다: " + (words.empty() ? std::string() : words[0]), nullptr, elsewhere);
     std::vector<std::string> rest(words.begin() + static_cast<long>(taken), words.end());
     std::set<std::string> valued = command->valued;
     valued.insert("--device-root");
     std::set<std::string> flags = command->flags;
     flags.insert("--help");
     CommandArgs args(rest, valued, flags);
-    if (args.Ok() && args.Has("--help")) return Usage(out, "", command);
+    if (args.Ok() && args.Has("--help")) return Usage(out, "", command, elsewhere);
     std::string misuse = Misuse(*command, args);
-    if (!misuse.empty()) return Usage(err, misuse, command);
+    if (!misuse.empty()) return Usage(err, misuse, command, elsewhere);
     try {
         command->job(args, out);
     } catch (const DeskFailure& failure) {

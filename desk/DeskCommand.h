@@ -16,6 +16,12 @@ public:
     // Whether the program's first argument names a command rather than an
     // option of the screen.
     static bool IsCommand(const std::string& first);
-    // `words`: the arguments after the program's name.
-    static int Run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+    // `words`: the arguments after the program's name. `elsewhere`: the
+    // usage texts of the program's commands that live outside the desk (the
+    // companion's basket), listed with the desk's own when the words name no
+    // command.
+    static int Run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
+                   const std::vector<std::string>& elsewhere = {});
+    // Every command's first usage line, the desk's and `elsewhere`'s.
+    static std::string Overview(const std::vector<std::string>& elsewhere);
 };

@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QPieSeries>
 #include <QPieSlice>
 
@@ -27,17 +28,21 @@ ChartTable CategoryChartPage::Draw(Database& db, QChart& chart, bool dark) {
     auto* series = new QPieSeries;
     series->setObjectName(QStringLiteral("categories"));
     series->setHoleSize(0.45);
-    series->setPieSize(0.7);
+    series->setPieSize(0.6);
     int i = 0;
+    QStringList legend;
     for (const LargestShares::Part& part : LargestShares::Of(parts, ChartPalette::kColours)) {
         QString name = QString::fromStdString(part.name);
         QPieSlice* slice = series->append(name, static_cast<qreal>(part.amount));
+        slice->setObjectName(name);
         slice->setBrush(ChartPalette::Colour(i++, dark));
         slice->setBorderColor(palette().color(QPalette::Base));
         const QString share = QString::fromStdString(LargestShares::Percent(part.amount, spending.total));
         // Every slice is named with its amount and share in the legend; the
-        // slice itself carries its name only where it is wide enough for it.
-        slice->setLabel(name + QStringLiteral("\n") + Won(part.amount) + QStringLiteral(" (") + share + QStringLiteral("%)"));
+        // slice itself carries its name and share only where it is wide
+        // enough for them (beside a donut there is no room for more).
+        slice->setLabel(name + QStringLiteral(" ") + share + QStringLiteral("%"));
+        legend.push_back(name + QStringLiteral(" ") + Won(part.amount) + QStringLiteral(" (") + share + QStringLiteral("%)"));
         slice->setLabelColor(palette().color(QPalette::Text));
         slice->setLabelArmLengthFactor(0.12);
         connect(slice, &QPieSlice::hovered, slice, [slice](bool on) { slice->setExploded(on); });
@@ -47,6 +52,8 @@ ChartTable CategoryChartPage::Draw(Database& db, QChart& chart, bool dark) {
     for (QPieSlice* slice : series->slices()) slice->setLabelVisible(slice->percentage() >= kLabelledShare);
     chart.legend()->setVisible(true);
     chart.legend()->setAlignment(Qt::AlignRight);
+    const QList<QLegendMarker*> markers = chart.legend()->markers(series);
+    for (qsizetype m = 0; m < markers.size() && m < legend.size(); ++m) markers[m]->setLabel(legend[m]);
     if (spending.total != 0) {
         Label(QStringLiteral("총계\n") + Won(spending.total), [&chart] { return chart.plotArea().center(); }, true);
     }
@@ -60,5 +67,5 @@ void CategoryChartPage::Focused(int row) {
     QString name = row >= 0 && static_cast<size_t>(row) < Table().rows.size()
                        ? QString::fromStdString(Table().rows[static_cast<size_t>(row)][0])
                        : QString();
-    for (QPieSlice* slice : series->slices()) slice->setExploded(!name.isEmpty() && slice->label().startsWith(name + QLatin1Char('\n')));
+    for (QPieSlice* slice : series->slices()) slice->setExploded(!name.isEmpty() && slice->objectName() == name);
 }

@@ -1,6 +1,7 @@
 #include "platform/qt/CompanionPanel.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,6 +13,7 @@
 
 #include "companion/BudgetBook.h"
 #include "data/CNumberRules.h"
+#include "platform/qt/ChartPalette.h"
 
 namespace {
 
@@ -38,10 +40,15 @@ QTableWidget* Table(QWidget* parent, const QStringList& titles, const char* name
 void Put(QTableWidget* table, int row, const QStringList& cells, const QColor& colour = QColor()) {
     for (int c = 0; c < cells.size(); ++c) {
         auto* item = new QTableWidgetItem(cells[c]);
-        if (c > 0 && !cells[c].isEmpty() && (cells[c][0].isDigit() || cells[c][0] == u'-')) {
+        if (c > 0 && !cells[c].isEmpty() && (cells[c][0].isDigit() || cells[c][0] == u'-' || cells[c][0] == u'+')) {
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
-        if (colour.isValid()) item->setBackground(colour);
+        // The amber, red and tinted rows are light on either palette: their
+        // text is the dark one that reads on them.
+        if (colour.isValid()) {
+            item->setBackground(colour);
+            item->setForeground(ChartPalette::TextOn(colour));
+        }
         table->setItem(row, c, item);
     }
 }
@@ -76,7 +83,7 @@ CompanionPanel::CompanionPanel(QWidget* parent) : QWidget(parent), m_session(std
     m_tabs->addTab(TripsPage(), QStringLiteral("다시 담기"));
     layout->addWidget(m_tabs);
     m_problem = Label(this, "companion-problem");
-    m_problem->setStyleSheet(QStringLiteral("color: #B00000"));
+    ShowProblemsInRed();
     layout->addWidget(m_problem);
     m_session->OnChanged([this] { Draw(); });
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
@@ -89,12 +96,24 @@ CompanionPanel::CompanionPanel(QWidget* parent) : QWidget(parent), m_session(std
 
 CompanionPanel::~CompanionPanel() = default;
 
+void CompanionPanel::ShowProblemsInRed() {
+    // A red that reads on the desktop's window colour, light or dark.
+    bool dark = ChartPalette::Dark(palette());
+    m_problem->setStyleSheet(dark ? QStringLiteral("color: #FF8A80; font-weight: bold")
+                                  : QStringLiteral("color: #B00000; font-weight: bold"));
+}
+
+void CompanionPanel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_problem) ShowProblemsInRed();
+}
+
 QWidget* CompanionPanel::MemoryPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     m_memoryHead = Label(page, "memory-head");
     m_note = Label(page, "memory-note");
-    m_note->setStyleSheet(QStringLiteral("background: #F8D070; padding: 4px"));
+    m_note->setStyleSheet(QStringLiteral("background: #F8D070; color: black; padding: 4px"));
     m_memory = Table(page, {QStringLiteral("쇼핑점"), QStringLiteral("지난 단가"), QStringLiteral("날짜"),
                             QStringLiteral("지난번보다")}, "memory");
     layout->addWidget(m_memoryHead);
@@ -118,6 +137,20 @@ QWidget* CompanionPanel::BudgetPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     m_budgetHead = Label(page, "budget-head");
+    m_budgetHead->setWordWrap(false);
+    m_budgetHead->setAlignment(Qt::AlignCenter);
+    auto* month = new QHBoxLayout;
+    m_budgetBack = new QPushButton(QStringLiteral("◀"), page);
+    m_budgetBack->setObjectName(QStringLiteral("budget-previous"));
+    m_budgetBack->setAccessibleName(QStringLiteral("이전 달"));
+    m_budgetForth = new QPushButton(QStringLiteral("▶"), page);
+    m_budgetForth->setObjectName(QStringLiteral("budget-next"));
+    m_budgetForth->setAccessibleName(QStringLiteral("다음 달"));
+    connect(m_budgetBack, &QPushButton::clicked, this, [this] { m_session->StepMonth(-1); });
+    connect(m_budgetForth, &QPushButton::clicked, this, [this] { m_session->StepMonth(+1); });
+    month->addWidget(m_budgetBack);
+    month->addWidget(m_budgetHead, 1);
+    month->addWidget(m_budgetForth);
     m_budget = Table(page, {QStringLiteral("분류"), QStringLiteral("예산"), QStringLiteral("결제"),
                             QStringLiteral("가격만"), QStringLiteral("남음"), QStringLiteral("")}, "budget");
     auto* entry = new QHBoxLayout;
@@ -134,7 +167,7 @@ QWidget* CompanionPanel::BudgetPage() {
     entry->addWidget(m_budgetAmount, 1);
     entry->addWidget(set);
     m_budgetSaid = Label(page, "budget-said");
-    layout->addWidget(m_budgetHead);
+    layout->addLayout(month);
     layout->addWidget(m_budget, 1);
     layout->addLayout(entry);
     layout->addWidget(m_budgetSaid);
@@ -215,7 +248,10 @@ void CompanionPanel::DrawBasket() {
 
 void CompanionPanel::DrawBudget() {
     const MonthBudget& budget = m_session->Budget();
-    m_budgetHead->setText(QStringLiteral("%1월 예산").arg(Q(m_session->Month())));
+    const CString& month = m_session->Month();
+    m_budgetHead->setText(QStringLiteral("%1년 %2월 예산").arg(Q(month.Left(4)), Q(month.Mid(5, 2))));
+    m_budgetBack->setEnabled(m_session->CanStepMonth(-1));
+    m_budgetForth->setEnabled(m_session->CanStepMonth(+1));
     std::vector<MonthBudget::Line> lines = budget.Lines();
     lines.push_back(budget.Whole());
     m_budget->setRowCount(static_cast<int>(lines.size()));

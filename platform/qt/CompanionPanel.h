@@ -12,6 +12,7 @@
 class QLabel;
 class QLineEdit;
 class QComboBox;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
@@ -22,7 +23,11 @@ public:
 
     CompanionSession& Session() { return *m_session; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void ShowProblemsInRed();
     QWidget* MemoryPage();
     QWidget* BasketPage();
     QWidget* BudgetPage();
@@ -44,6 +49,8 @@ private:
     QLabel* m_basketHead = nullptr;
     QTableWidget* m_basket = nullptr;
     QLabel* m_budgetHead = nullptr;
+    QPushButton* m_budgetBack = nullptr;
+    QPushButton* m_budgetForth = nullptr;
     QTableWidget* m_budget = nullptr;
     QComboBox* m_budgetCategory = nullptr;
     QLineEdit* m_budgetAmount = nullptr;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
 
 #include "platform/qt/ComposingText.h"
@@ -24,7 +25,10 @@ DeviceScreen::DeviceScreen(std::function<void()> closeTopDialog, std::function<v
     m_pPageArea->setObjectName(QStringLiteral("page-area"));
     m_pPageArea->setGeometry(0, DeviceMetrics::kNavigationBarHeight, DeviceMetrics::kScreenWidth,
                              DeviceMetrics::kScreenHeight - DeviceMetrics::kNavigationBarHeight);
-    QPalette palette = this->palette();
+    // The device's own colours, whatever the desktop's: every role is set
+    // here, so a dark desktop palette reaches the windows beside it and not
+    // the buttons and lists of this screen.
+    QPalette palette = style()->standardPalette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);

@@ -59,7 +59,9 @@ ChartTable MonthChartPage::Draw(Database& db, QChart& chart, bool dark) {
     for (const MonthlySpending::Month& month : spending.months) {
         qreal x = month.number - 1;
         qreal y = static_cast<qreal>(month.amount);
-        Label(Won(month.amount), [&chart, series, x, y] { return chart.mapToPosition(QPointF(x, y), series) - QPointF(0, 10); });
+        Label({Won(month.amount), TenThousands(month.amount)},
+              [&chart, series, x, y] { return chart.mapToPosition(QPointF(x, y), series) - QPointF(0, 10); },
+              [&chart] { return chart.plotArea().width() / 12; });
     }
     return spending.Table();
 }

@@ -16,6 +16,8 @@
 #include <QSvgGenerator>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
 
 #include "desk/Database.h"
 #include "desk/DeskFailure.h"
@@ -109,8 +111,11 @@ ReportPage::ReportPage(std::filesystem::path notebook, Periods periods, QWidget*
     m_pSplit = new QSplitter(Qt::Horizontal, this);
     m_pSplit->addWidget(m_pView);
     m_pSplit->addWidget(m_pTable);
-    m_pSplit->setStretchFactor(0, 3);
-    m_pSplit->setStretchFactor(1, 2);
+    // Two thirds for the chart, now and as the window grows: the table
+    // scrolls, the chart's labels and legend cannot.
+    m_pSplit->setStretchFactor(0, 2);
+    m_pSplit->setStretchFactor(1, 1);
+    m_pSplit->setSizes({2000, 1000});
     layout->addWidget(m_pSplit, 1);
     m_pStatus = new QLabel(this);
     m_pStatus->setObjectName(QStringLiteral("status"));
@@ -188,15 +193,44 @@ void ReportPage::Label(const QString& text, std::function<QPointF()> centre, boo
     font.setBold(bold);
     if (bold) font.setPointSizeF(font.pointSizeF() * 1.3);
     item->setFont(font);
-    item->setZValue(10);
-    m_labels.push_back({item, std::move(centre)});
+    // Above the series: a total partly hidden by a bar reads as another
+    // number.
+    item->setZValue(100);
+    m_labels.push_back({item, {text}, std::move(centre), {}});
+}
+
+void ReportPage::Label(const QStringList& forms, std::function<QPointF()> centre, std::function<qreal()> room) {
+    Label(forms.value(0), std::move(centre));
+    m_labels.back().forms = forms;
+    m_labels.back().room = std::move(room);
 }
 
 void ReportPage::PlaceLabels() {
+    // Two labels never share a column, not even stacked: a total that only
+    // misses its neighbour's by height still stands over the neighbour's
+    // bar, where it is read as that bar's.
+    constexpr qreal kGap = 6;
+    std::vector<QRectF> taken;
     for (const Placed& placed : m_labels) {
-        QRectF box = placed.item->boundingRect();
-        QPointF at = placed.centre();
-        placed.item->setPos(at.x() - box.width() / 2, at.y() - box.height() / 2);
+        const QPointF at = placed.centre();
+        const qreal room = placed.room ? placed.room() : std::numeric_limits<qreal>::max();
+        placed.item->setVisible(false);
+        for (qsizetype i = 0; i < placed.forms.size(); ++i) {
+            placed.item->setText(placed.forms[i]);
+            QRectF box = placed.item->boundingRect();
+            const bool shortest = i + 1 == placed.forms.size();
+            if (!shortest && box.width() > room) continue;
+            box.moveCenter(at);
+            const QRectF span = box.adjusted(-kGap / 2, 0, kGap / 2, 0);
+            const bool free = std::none_of(taken.begin(), taken.end(), [&span](const QRectF& other) {
+                return other.left() < span.right() && span.left() < other.right();
+            });
+            if (!free) continue;
+            placed.item->setPos(box.topLeft());
+            placed.item->setVisible(true);
+            taken.push_back(span);
+            break;
+        }
     }
 }
 
@@ -251,6 +285,15 @@ void ReportPage::ChooseExport(const QString& kind) {
 
 void ReportPage::Note(const QString& text) {
     m_pStatus->setText(text);
+}
+
+QString ReportPage::TenThousands(long long amount) {
+    // Tenths of 만 (thousands of won), rounded half away from zero, on the
+    // magnitude so that no amount overflows.
+    const unsigned long long magnitude = amount < 0 ? 0ULL - static_cast<unsigned long long>(amount)
+                                                     : static_cast<unsigned long long>(amount);
+    const unsigned long long tenths = magnitude / 1000 + (magnitude % 1000 >= 500 ? 1 : 0);
+    return QStringLiteral("%1%2.%3만").arg(amount < 0 ? QStringLiteral("-") : QString()).arg(tenths / 10).arg(tenths % 10);
 }
 
 QString ReportPage::Won(long long amount) {

@@ -5,6 +5,7 @@
 // of the picture as PNG and SVG. A page reads the notebook afresh at every
 // refresh; what it draws and tabulates is its kind's own (Draw).
 
+#include <QStringList>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -62,6 +63,11 @@ protected:
     // totals above bars, the total in a donut's middle). Cleared at every
     // refresh.
     void Label(const QString& text, std::function<QPointF()> centre, bool bold = false);
+    // The same with shorter forms (longest first) for a place `room` wide
+    // (a bar's column): each placing takes the first form that fits the
+    // room, else the shortest, as long as it shares no column with a label
+    // placed before it; else none (the table beside has every number).
+    void Label(const QStringList& forms, std::function<QPointF()> centre, std::function<qreal()> room);
     const std::filesystem::path& Notebook() const { return m_notebook; }
     // The row of the table that has the keyboard now (-1: none).
     virtual void Focused(int row) { (void)row; }
@@ -69,6 +75,9 @@ protected:
     void Note(const QString& text);
     QSplitter& Split() const { return *m_pSplit; }
     static QString Won(long long amount);
+    // In 만원 with one decimal ("123.5만"), for where the full amount has no
+    // room.
+    static QString TenThousands(long long amount);
     void changeEvent(QEvent* event) override;
 
 private:
@@ -92,7 +101,9 @@ private:
     ChartTableModel* m_pModel;
     struct Placed {
         QGraphicsSimpleTextItem* item;
+        QStringList forms;
         std::function<QPointF()> centre;
+        std::function<qreal()> room;
     };
     std::vector<Placed> m_labels;
     QString m_failure;

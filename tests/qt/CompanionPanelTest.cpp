@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -12,6 +13,7 @@
 #include "companion/BudgetBook.h"
 #include "dialogs/CShopItemsDlg.h"
 #include "platform/framework/DialogInput.h"
+#include "platform/qt/CompanionPanel.h"
 #include "platform/qt/DeskWindow.h"
 #include "platform/shell/DeviceClock.h"
 #include "tests/support/TestDevice.h"
@@ -76,6 +78,35 @@ TEST_F(CompanionScreen, PanelFollowsAPricingAndASaveAndHidesFromTheViewMenu) {
         EXPECT_FALSE(Named<QWidget>("companion")->isVisible());
         DialogInput::Close(shown);
     });
+}
+
+TEST_F(CompanionScreen, BudgetStepsThroughTheMonthsWithinTheFourDigitYears) {
+    desk = std::make_unique<DeskWindow>(m_screen, device.Root(), false, false);
+    desk->show();
+    Named<QTabWidget>("companion-tabs")->setCurrentIndex(2);
+    auto* back = Named<QPushButton>("budget-previous");
+    auto* forth = Named<QPushButton>("budget-next");
+    EXPECT_EQ(Named<QLabel>("budget-head")->text(), QStringLiteral("2024년 03월 예산"));
+    EXPECT_EQ(Cell("budget", 0, 2), QStringLiteral("1800"));
+    back->click();
+    EXPECT_EQ(Named<QLabel>("budget-head")->text(), QStringLiteral("2024년 02월 예산"));
+    EXPECT_EQ(Cell("budget", 0, 2), QStringLiteral("0"));  // a month with nothing paid
+    EXPECT_EQ(Cell("budget", 0, 4), QStringLiteral("5000"));
+    for (int i = 0; i < 11; ++i) forth->click();
+    EXPECT_EQ(Named<QLabel>("budget-head")->text(), QStringLiteral("2025년 01월 예산"));
+    // The ends of the years: the button that would leave them is off, and
+    // stepping there anyway reads nothing new.
+    CompanionSession& session = Named<CompanionPanel>("companion")->Session();
+    session.ShowMonth(u"9999-12");
+    EXPECT_FALSE(forth->isEnabled());
+    EXPECT_TRUE(back->isEnabled());
+    EXPECT_FALSE(session.StepMonth(+1));
+    EXPECT_EQ(session.Month(), CString(u"9999-12"));
+    session.ShowMonth(u"1000-01");
+    EXPECT_FALSE(back->isEnabled());
+    EXPECT_FALSE(session.StepMonth(-1));
+    forth->click();
+    EXPECT_EQ(Named<QLabel>("budget-head")->text(), QStringLiteral("1000년 02월 예산"));
 }
 
 } // namespace

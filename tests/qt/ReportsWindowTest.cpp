@@ -4,12 +4,17 @@
 // exports write their files, and the window follows a dark palette while
 // the device screen keeps its own.
 
+#include <QApplication>
 #include <QBarSet>
+#include <QGraphicsSimpleTextItem>
+#include <QLocale>
 #include <QChart>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QPushButton>
 #include <QChartView>
 #include <QLineEdit>
@@ -46,6 +51,11 @@ T* SeriesOf(const ReportPage& page, int i = 0) {
     auto* series = qobject_cast<T*>(page.Chart().series().value(i));
     EXPECT_NE(series, nullptr) << "series " << i;
     return series;
+}
+
+QString LegendOf(const ReportPage& page, int i) {
+    QList<QLegendMarker*> markers = page.Chart().legend()->markers();
+    return i < markers.size() ? markers[i]->label() : QString();
 }
 
 QList<qreal> Values(const QBarSet* set) {
@@ -90,7 +100,9 @@ TEST_F(ReportsScreen, EachChartsSeriesHoldTheNotebooksNumbers) {
     EXPECT_EQ(categories.findChild<QLabel*>(QStringLiteral("period"))->text(), QStringLiteral("2024년03월"));
     QPieSeries* donut = SeriesOf<QPieSeries>(categories);
     ASSERT_EQ(donut->count(), 2);
-    EXPECT_EQ(donut->slices()[0]->label(), QStringLiteral("곡물\n500원 (13.2%)"));
+    // The slice names its share; the legend beside adds the amount.
+    EXPECT_EQ(donut->slices()[0]->label(), QStringLiteral("곡물 13.2%"));
+    EXPECT_EQ(LegendOf(categories, 0), QStringLiteral("곡물 500원 (13.2%)"));
     EXPECT_EQ(donut->slices()[1]->value(), 3300);
     EXPECT_DOUBLE_EQ(donut->sum(), 3800);
     EXPECT_EQ(categories.Table().rows.back(), (std::vector<std::string>{"<총계>", "3800", "100.0"}));
@@ -98,7 +110,7 @@ TEST_F(ReportsScreen, EachChartsSeriesHoldTheNotebooksNumbers) {
     categories.SetPeriod(ReportPeriod::OfMonth(2024, 1));
     QTest::mouseClick(categories.findChild<QPushButton*>(QStringLiteral("previous")), Qt::LeftButton);
     EXPECT_EQ(categories.Period(), ReportPeriod::OfMonth(2023, 12));
-    EXPECT_EQ(SeriesOf<QPieSeries>(categories)->slices()[0]->label(), QStringLiteral("채소\n3,000원 (100.0%)"));
+    EXPECT_EQ(LegendOf(categories, 0), QStringLiteral("채소 3,000원 (100.0%)"));
 
     reports->Tabs().setCurrentIndex(1);
     MonthChartPage& months = reports->Months();
@@ -115,6 +127,47 @@ TEST_F(ReportsScreen, EachChartsSeriesHoldTheNotebooksNumbers) {
     EXPECT_EQ(Values(SeriesOf<QBarSeries>(shops)->barSets()[0]), (QList<qreal>{3500, 5000}));
     EXPECT_EQ(SeriesOf<QLineSeries>(shops, 1)->points(), (QList<QPointF>{{0, 2}, {1, 2}}));
     EXPECT_EQ(shops.Table().rows.back(), (std::vector<std::string>{"<총계>", "4", "8500"}));
+}
+
+TEST_F(ReportsScreen, MonthTotalsTakeAShorterFormOrStandAsideRatherThanShareAColumn) {
+    // A year of months with eight-digit totals, on ever narrower windows.
+    for (int m = 1; m <= 12; ++m) {
+        device.Sql(QStringLiteral("insert into ShoppingList_tbl values (%1,'과일','사과',1,'개',%2,'',0,0,%2,"
+                                  "'2025-%3-10','가게A',%1,'Y')")
+                       .arg(100 + m).arg(12345600 + 10 * m).arg(m, 2, 10, QLatin1Char('0')).toStdString());
+    }
+    reports->Tabs().setCurrentIndex(1);
+    MonthChartPage& months = reports->Months();
+    qsizetype shownBefore = 12;
+    for (int width : {1800, 1100, 700}) {
+        reports->resize(width, 700);
+        reports->show();
+        QCoreApplication::processEvents();
+        months.SetPeriod(ReportPeriod::OfYear(2025));
+        QCoreApplication::processEvents();
+        std::vector<QRectF> shown;
+        for (QGraphicsItem* child : months.Chart().childItems()) {
+            auto* label = dynamic_cast<QGraphicsSimpleTextItem*>(child);
+            if (!label || !label->isVisible()) continue;
+            QRectF box = label->sceneBoundingRect();
+            // Not even stacked: each total alone over its own column.
+            for (const QRectF& other : shown) {
+                EXPECT_FALSE(box.left() < other.right() && other.left() < box.right()) << width << " " << label->text().toStdString();
+            }
+            shown.push_back(box);
+            // Which month's it is shows in its place: the long and the short
+            // form of that month's total only.
+            qreal slot = months.Chart().plotArea().width() / 12;
+            int m = static_cast<int>((box.center().x() - months.Chart().plotArea().left()) / slot) + 1;
+            int amount = 12345600 + 10 * m;
+            QStringList forms = {QLocale(QLocale::Korean).toString(amount) + QStringLiteral("원"),
+                                 QStringLiteral("1234.6만")};
+            EXPECT_TRUE(forms.contains(label->text())) << width << " " << label->text().toStdString();
+        }
+        EXPECT_LE(static_cast<qsizetype>(shown.size()), shownBefore) << width;
+        EXPECT_GE(shown.size(), 4u) << width;  // at least every third month
+        shownBefore = static_cast<qsizetype>(shown.size());
+    }
 }
 
 TEST_F(ReportsScreen, PriceLinePerShopFromAListThatNarrowsAsTheNameIsTyped) {
@@ -173,15 +226,25 @@ TEST_F(ReportsScreen, ExportsWriteTheTableAndThePictureAndFollowADarkPalette) {
     EXPECT_FALSE(shops.Failure().isEmpty());
 
     EXPECT_EQ(shops.Chart().theme(), QChart::ChartThemeLight);
+    // The desktop turns dark: the application's palette changes, as a
+    // desktop theme changes it.
     QPalette dark;
     dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
     dark.setColor(QPalette::Base, QColor(0x18, 0x18, 0x18));
     dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+    dark.setColor(QPalette::Button, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEE));
+    const QPalette light = QApplication::palette();
     QPalette device = m_screen.Screen().palette();
-    reports->setPalette(dark);
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
     EXPECT_EQ(shops.Chart().theme(), QChart::ChartThemeDark);
     EXPECT_EQ(shops.Table().rows.size(), 3u);  // drawn again, the same numbers
-    EXPECT_EQ(m_screen.Screen().palette(), device);
+    // The device keeps its own look, buttons and lists included.
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Text, QPalette::Button, QPalette::ButtonText}) {
+        EXPECT_EQ(m_screen.Screen().palette().color(role), device.color(role)) << role;
+    }
+    QApplication::setPalette(light);
 }
 
 } // namespace

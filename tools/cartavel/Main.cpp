@@ -14,6 +14,7 @@
 #include "desk/DeskCommand.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/qt/QtProgram.h"
+#include "platform/qt/ScreenOptions.h"
 #include "platform/recordset/DatabaseChoice.h"
 #include "platform/shell/DeviceFileSystem.h"
 #include "tools/install/StartupDatabase.h"
@@ -34,13 +35,34 @@ bool TakeDatabase(int& argc, char** argv) {
     return true;
 }
 
+bool AsksForHelp(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        std::string word = argv[i];
+        if (word == "--help" || word == "-h") return true;
+    }
+    return false;
+}
+
+// The screen's options, the shared notebook, then every command.
+void PrintHelp() {
+    std::fputs(ScreenOptions::Usage(), stdout);
+    std::fputs("  --database URL a shared notebook on PostgreSQL (postgresql://user@host/db) in place of the\n"
+               "                 device's file\n\n",
+               stdout);
+    std::fputs(DeskCommand::Overview({BasketCommand::Usage()}).c_str(), stdout);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1 && DeskCommand::IsCommand(argv[1])) {
         std::vector<std::string> words(argv + 1, argv + argc);
         if (BasketCommand::IsBasket(words)) return BasketCommand::Run(words, std::cout, std::cerr);
-        return DeskCommand::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+        return DeskCommand::Run(words, std::cout, std::cerr, {BasketCommand::Usage()});
+    }
+    if (AsksForHelp(argc, argv)) {
+        PrintHelp();
+        return 0;
     }
     // The application object lives in the program's library: naming it here
     // links it in, and constructing it made it the framework's.

@@ -27,8 +27,8 @@ ChartTable CategoryChartPage::Draw(Database& db, QChart& chart, bool dark) {
     for (const CategorySpending::Group& g : spending.groups) parts.push_back({g.name, g.amount, false});
     auto* series = new QPieSeries;
     series->setObjectName(QStringLiteral("categories"));
-    series->setHoleSize(0.45);
-    series->setPieSize(0.6);
+    series->setHoleSize(0.29);
+    series->setPieSize(0.45);
     int i = 0;
     QStringList legend;
     for (const LargestShares::Part& part : LargestShares::Of(parts, ChartPalette::kColours)) {
@@ -38,11 +38,11 @@ ChartTable CategoryChartPage::Draw(Database& db, QChart& chart, bool dark) {
         slice->setBrush(ChartPalette::Colour(i++, dark));
         slice->setBorderColor(palette().color(QPalette::Base));
         const QString share = QString::fromStdString(LargestShares::Percent(part.amount, spending.total));
-        // Every slice is named with its amount and share in the legend; the
-        // slice itself carries its name and share only where it is wide
-        // enough for them (beside a donut there is no room for more).
+        // The legend names every slice with its amount, the slice itself its
+        // name and share where it is wide enough for them: both in one line
+        // would be cut short at a zoomed screen's width.
         slice->setLabel(name + QStringLiteral(" ") + share + QStringLiteral("%"));
-        legend.push_back(name + QStringLiteral(" ") + Won(part.amount) + QStringLiteral(" (") + share + QStringLiteral("%)"));
+        legend.push_back(name + QStringLiteral(" ") + Won(part.amount));
         slice->setLabelColor(palette().color(QPalette::Text));
         slice->setLabelArmLengthFactor(0.12);
         connect(slice, &QPieSlice::hovered, slice, [slice](bool on) { slice->setExploded(on); });

@@ -57,6 +57,10 @@ PriceChartPage::PriceChartPage(std::filesystem::path notebook, QWidget* parent)
     m_pProducts->setObjectName(QStringLiteral("products"));
     m_pProducts->setModel(m_pFilter);
     m_pProducts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A row is as tall as the device's font, and the Hangul glyphs drawn
+    // from another font are taller: without room between the rows their
+    // tops and bottoms cover the neighbours'.
+    m_pProducts->setSpacing(2);
     auto* unit = new QLabel(QStringLiteral("단위(&U)"), choice);
     m_pUnits = new QComboBox(choice);
     m_pUnits->setObjectName(QStringLiteral("units"));
@@ -219,6 +223,9 @@ ChartTable PriceChartPage::Draw(Database& db, QChart& chart, bool dark) {
     prices->setRange(0, highest > 0 ? static_cast<qreal>(highest) * 1.15 : 1);
     prices->applyNiceNumbers();
     chart.legend()->setVisible(!shops.empty());
+    // Beside the plot each shop has a line of its own; below it a row of
+    // shops is cut short to their markers.
+    chart.legend()->setAlignment(Qt::AlignRight);
     return m_history.Table();
 }
 

@@ -60,8 +60,14 @@ ChartTable ShopChartPage::Draw(Database& db, QChart& chart, bool dark) {
     auto* count = new QValueAxis;
     count->setTitleText(QStringLiteral("횟수"));
     count->setLabelFormat(QStringLiteral("%.0f"));
-    count->setRange(0, most > 0 ? static_cast<qreal>(most) * 1.2 : 1);
-    count->applyNiceNumbers();
+    // Trips are whole: ticks a whole number of trips apart (nice numbers
+    // would put 0.5 between 0 and 1, and "%.0f" show both as the same).
+    const long long step = std::max(1LL, (most + 4) / 5);
+    const long long top = (most / step + 1) * step;
+    count->setRange(0, static_cast<qreal>(top));
+    count->setTickType(QValueAxis::TicksDynamic);
+    count->setTickAnchor(0);
+    count->setTickInterval(static_cast<qreal>(step));
     chart.addAxis(count, Qt::AlignRight);
     trips->attachAxis(count);
     chart.legend()->setVisible(!spending.groups.empty());

@@ -100,9 +100,9 @@ TEST_F(ReportsScreen, EachChartsSeriesHoldTheNotebooksNumbers) {
     EXPECT_EQ(categories.findChild<QLabel*>(QStringLiteral("period"))->text(), QStringLiteral("2024년03월"));
     QPieSeries* donut = SeriesOf<QPieSeries>(categories);
     ASSERT_EQ(donut->count(), 2);
-    // The slice names its share; the legend beside adds the amount.
+    // The slice names its share, the legend beside its amount.
     EXPECT_EQ(donut->slices()[0]->label(), QStringLiteral("곡물 13.2%"));
-    EXPECT_EQ(LegendOf(categories, 0), QStringLiteral("곡물 500원 (13.2%)"));
+    EXPECT_EQ(LegendOf(categories, 0), QStringLiteral("곡물 500원"));
     EXPECT_EQ(donut->slices()[1]->value(), 3300);
     EXPECT_DOUBLE_EQ(donut->sum(), 3800);
     EXPECT_EQ(categories.Table().rows.back(), (std::vector<std::string>{"<총계>", "3800", "100.0"}));
@@ -110,7 +110,8 @@ TEST_F(ReportsScreen, EachChartsSeriesHoldTheNotebooksNumbers) {
     categories.SetPeriod(ReportPeriod::OfMonth(2024, 1));
     QTest::mouseClick(categories.findChild<QPushButton*>(QStringLiteral("previous")), Qt::LeftButton);
     EXPECT_EQ(categories.Period(), ReportPeriod::OfMonth(2023, 12));
-    EXPECT_EQ(LegendOf(categories, 0), QStringLiteral("채소 3,000원 (100.0%)"));
+    EXPECT_EQ(LegendOf(categories, 0), QStringLiteral("채소 3,000원"));
+    EXPECT_EQ(SeriesOf<QPieSeries>(categories)->slices()[0]->label(), QStringLiteral("채소 100.0%"));
 
     reports->Tabs().setCurrentIndex(1);
     MonthChartPage& months = reports->Months();

@@ -81,8 +81,11 @@ PGresult* PgConnection::Run(const std::string& sql, const std::vector<const char
                                           nullptr, nullptr, 0);
     ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
-    std::string why = result && *PQresultErrorMessage(result) ? PQresultErrorMessage(result) : PgLink::Message(link);
-    while (!why.empty() && why.back() == '\n') why.pop_back();
+    // The reason in one line, as SQLite gives it: the server's own message,
+    // without its severity and the lines that point into the statement, so
+    // that the transcript keeps one line per failure.
+    const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    std::string why = primary && *primary ? primary : PgLink::Message(link);
     PQclear(result);
     DropIfLost();
     failure.Record(why);

@@ -81,6 +81,35 @@ std::vector<std::string> PgDialect::Split(std::string_view sql) {
     return statements;
 }
 
+std::string PgDialect::WithoutComments(std::string_view sql) {
+    std::string out;
+    size_t i = 0;
+    while (i < sql.size()) {
+        size_t end = i + 1;
+        bool comment = false;
+        if (sql[i] == '\'' || sql[i] == '"') {
+            end = QuotedEnd(sql, i);
+        } else if (sql.substr(i, 2) == "--") {
+            end = std::min(sql.find('\n', i), sql.size());
+            comment = true;
+        } else if (sql.substr(i, 2) == "/*") {
+            size_t close = sql.find("*/", i + 2);
+            end = close == std::string_view::npos ? sql.size() : close + 2;
+            comment = true;
+        }
+        out += comment ? std::string(" ") : std::string(sql.substr(i, end - i));
+        i = end;
+    }
+    return out;
+}
+
+std::string PgDialect::SpellingIn(std::string_view sql, const std::string& lowerName) {
+    for (const Token& token : Tokens(sql)) {
+        if (token.kind == Token::Kind::Word && token.lower == lowerName) return std::string(sql.substr(token.start, token.end - token.start));
+    }
+    return lowerName;
+}
+
 bool PgDialect::Translate(std::string_view sql, const ColumnsOf& columnsOf, std::string& out) {
     std::vector<Token> tokens = Tokens(sql);
     if (!tokens.empty() && IsWord(tokens[0], "insert")) return EmptyTextsAsNull(sql, columnsOf, out);

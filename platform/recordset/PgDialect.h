@@ -46,6 +46,12 @@ public:
     // The statements of a text, split at the semicolons outside quotes;
     // blank ones left out.
     static std::vector<std::string> Split(std::string_view sql);
+    // The text with each comment (-- to the line's end, /* to */) outside
+    // quotes made one blank.
+    static std::string WithoutComments(std::string_view sql);
+    // How a name the server gives in lower case (it folds names not quoted)
+    // is spelled in the statement; the name itself when no word spells it.
+    static std::string SpellingIn(std::string_view sql, const std::string& lowerName);
 
     // The statement for PostgreSQL. False when the columns of an INSERT's
     // table cannot be read (the reason is the caller's).

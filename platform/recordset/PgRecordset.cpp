@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstring>
 
+#include "platform/recordset/PgDialect.h"
+#include "platform/recordset/SqlText.h"
 #include "platform/shell/TextEncoding.h"
 
 namespace {
@@ -94,29 +96,38 @@ HRESULT PgRecordset::Open(const VARIANT& source, const VARIANT& connection, long
     }
     HRESULT hr = Connect(connection);
     if (FAILED(hr)) return hr;
+    const std::u16string_view text(source.bstrVal, SysStringLen(source.bstrVal));
+    // One statement per open, as on the device's file: the server would
+    // refuse a second in its own words, and run an empty text as nothing.
+    const std::vector<std::string> statements = PgDialect::Split(PgDialect::WithoutComments(TextEncoding::ToUtf8(text)));
+    if (statements.empty()) return Fail("the statement is empty");
+    if (statements.size() > 1) return Fail("the text holds more than one statement");
     std::string sql;
-    if (!m_connection->Translate(TextEncoding::ToUtf8({source.bstrVal, SysStringLen(source.bstrVal)}), sql, m_failure)) {
-        return E_FAIL;
-    }
-    bool withCtid = !PgDialect::PlainTable(sql).empty();
+    if (!m_connection->Translate(statements.front(), sql, m_failure)) return E_FAIL;
+    // A ctid at the head of the list would shift "order by 2" to another
+    // column: such rows are read only, as on the device's file.
+    bool withCtid = !PgDialect::PlainTable(sql).empty() && !SqlText::RefersByPosition(text);
     PGresult* result = m_connection->Run(withCtid ? PgDialect::WithCtid(sql) : sql, {}, m_failure);
     if (!result) return E_FAIL;
-    TakeResult(result, withCtid);
+    TakeResult(result, withCtid, statements.front());
     PQclear(result);
     MatchFieldObjects();
     return S_OK;
 }
 
-void PgRecordset::TakeResult(PGresult* result, bool withCtid) {
+void PgRecordset::TakeResult(PGresult* result, bool withCtid, const std::string& statement) {
     int first = withCtid ? 1 : 0;
     m_columns.clear();
     for (int c = first; c < PQnfields(result); ++c) {
         Column column;
-        column.name = TextEncoding::FromUtf8(PQfname(result, c));
+        // Named as the statement spells the column, as SQLite names it.
+        column.name = TextEncoding::FromUtf8(PgDialect::SpellingIn(statement, PQfname(result, c)));
         Oid type = PQftype(result, c);
         column.integer = IsIntegerType(type);
-        column.type = column.integer ? adInteger : IsRealType(type) ? adDouble : adVarWChar;
         column.table = PQftable(result, c);
+        // An expression has no declared type on the device's file, and SQLite
+        // calls it a text; the server's own type for it would differ.
+        column.type = column.table == 0 ? adVarWChar : column.integer ? adInteger : IsRealType(type) ? adDouble : adVarWChar;
         column.tableColumn = PQftablecol(result, c);
         m_columns.push_back(std::move(column));
     }

@@ -57,7 +57,7 @@ private:
     ~PgRecordset() override;
 
     HRESULT Connect(const VARIANT& connection);
-    void TakeResult(struct pg_result* result, bool withCtid);
+    void TakeResult(struct pg_result* result, bool withCtid, const std::string& statement);
     HRESULT WriteBack();
     bool OnRow() const { return m_open && m_row < m_rows.size(); }
     std::u16string_view NameOf(int column) const override { return m_columns[column].name; }

@@ -40,6 +40,7 @@ protected:
 
     void Sql(const std::string& sql) { device.Sql(sql); }
     std::string Rows(const std::string& sql) { return device.Rows(sql); }
+    std::string KindOf(const std::string& column) const { return device.KindOf(column); }
 
     // A loader bound to the owner's list (or combo box), opened.
     std::unique_ptr<CDataLoader> Loader(int id = kListId) {

@@ -67,7 +67,8 @@ public:
         sqlite3* db = nullptr;
         sqlite3_open(FirstInstallation::DatabasePath(m_root).c_str(), &db);
         std::string out;
-        sqlite3_exec(
+        char* error = nullptr;
+        int rc = sqlite3_exec(
             db, sql.c_str(),
             [](void* sink, int n, char** values, char**) {
                 auto* text = static_cast<std::string*>(sink);
@@ -75,12 +76,58 @@ public:
                 *text += "\n";
                 return 0;
             },
-            &out, nullptr);
+            &out, &error);
+        if (rc != SQLITE_OK) ADD_FAILURE() << (error ? error : "") << "\n" << sql;
+        sqlite3_free(error);
         sqlite3_close(db);
         return out;
     }
 
+    // Makes the database refuse every EVENT ("insert", "update") on TABLE
+    // whose new row meets CONDITION (written with NEW.Column, as both
+    // engines' triggers read it): a trigger named NAME, in each engine's own
+    // language. Allow(NAME) takes it away again.
+    void Refuse(const std::string& name, const std::string& event, const std::string& table,
+                const std::string& condition = "true") {
+        if (!m_link) {
+            return Sql("create trigger " + name + " before " + event + " on " + table + " when " + condition +
+                       " begin select raise(abort, 'refused'); end");
+        }
+        SharedExec("create function " + name + "() returns trigger language plpgsql as $$ begin if " + condition +
+                   " then raise exception 'refused'; end if; return NEW; end $$");
+        SharedExec("create trigger " + name + " before " + event + " on " + table + " for each row execute function " +
+                   name + "()");
+    }
+    void Allow(const std::string& name) {
+        if (!m_link) return Sql("drop trigger " + name);
+        SharedExec("drop function " + name + "() cascade");
+    }
+
+    // SQL that names the kind of value COLUMN holds, as SQLite's typeof()
+    // does: integer, real, text or null. On the server a column holds its
+    // declared type, named the same way.
+    std::string KindOf(const std::string& column) const {
+        if (!m_link) return "typeof(" + column + ")";
+        const std::string type = "pg_typeof(" + column + ")::text";
+        return "case when " + column + " is null then 'null' when " + type +
+               " in ('smallint', 'integer', 'bigint') then 'integer' when " + type +
+               " in ('real', 'double precision', 'numeric') then 'real' else " + type + " end";
+    }
+    // SQL that writes the bytes of text COLUMN in upper-case hexadecimal.
+    std::string HexOf(const std::string& column) const {
+        if (!m_link) return "hex(" + column + ")";
+        return "upper(encode(convert_to(" + column + ", 'UTF8'), 'hex'))";
+    }
+
 private:
+    void SharedExec(const std::string& sql) {
+        PGresult* result = PQexec(m_link, sql.c_str());
+        ExecStatusType status = PQresultStatus(result);
+        std::string message = PQresultErrorMessage(result);
+        PQclear(result);
+        ASSERT_EQ(status, PGRES_COMMAND_OK) << message << "\n" << sql;
+    }
+
     void CreateShared(const std::string& connection) {
         DatabaseChoice::UsePostgres(connection);
         PgLink::CloseIdle();

@@ -181,8 +181,7 @@ protected:
         Item(2, "배", 2500);
         Item(3, "귤", 300);
         Item(4, "쌀", 900, "4", "Y", "2024-02-01", "한빛마트");
-        Sql("create trigger refuse_pay before update on ShoppingList_tbl when NEW.SeqNo = 2 and NEW.PayYN = 'Y' "
-            "begin select raise(abort, 'refused'); end");
+        device.Refuse("refuse_pay", "update", "ShoppingList_tbl", "NEW.SeqNo = 2 and NEW.PayYN = 'Y'");
         OpenNew();
         driver.Then([this](CDialog& top) {
             DialogInput::ClickButton(top, IDC_PM_BTN_PROCESS);
@@ -201,7 +200,7 @@ protected:
 
 TEST_F(RefusedRow, ASecondTryPaysAllUnderANumberComputedAfresh) {
     driver.Then([this](CDialog& top) {
-        Sql("drop trigger refuse_pay");
+        device.Allow("refuse_pay");
         DialogInput::ClickButton(top, IDC_PM_BTN_PROCESS);
     });
     EXPECT_TRUE(driver.Run(dlg));

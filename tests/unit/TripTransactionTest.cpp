@@ -13,7 +13,7 @@ namespace {
 
 using LoaderKeeps = DatabaseTest;
 
-// The bytes stored, as SQLite's hex() writes them.
+// The bytes stored, as hex() writes them.
 std::string Hex(const std::string& bytes) {
     std::string out;
     for (unsigned char b : bytes) out += "0123456789ABCDEF"[b >> 4], out += "0123456789ABCDEF"[b & 15];
@@ -52,7 +52,7 @@ TEST_F(LoaderKeeps, EveryTextExactlyThroughInsertAndUpdate) {
         owner.combo.ResetContent();
         ASSERT_TRUE(loader->FillControl(Sql::kUnitList, u"COMBO"));
         EXPECT_EQ(ComboEntries(owner.combo), std::vector<CString>{CString(u"\uFFFE" + renamed)});
-        EXPECT_EQ(Rows("select hex(UnitName) from Unit_tbl"), Hex(TextEncoding::ToUtf8(u"\uFFFE" + renamed)) + "\n");
+        EXPECT_EQ(Rows("select " + device.HexOf("UnitName") + " from Unit_tbl"), Hex(TextEncoding::ToUtf8(u"\uFFFE" + renamed)) + "\n");
     }
 }
 
@@ -65,7 +65,7 @@ TEST_F(LoaderKeeps, NoSeparatorInAStoredValueButOldNamesAreStillFound) {
     EXPECT_EQ(Rows("select count(*) from ShpStore_tbl"), "0\n");
 
     // A name an older file holds is still found by a condition, and deleted.
-    Sql("insert into ShpStore_tbl values (char(29)); insert into ShpStore_tbl values ('한빛')");
+    Sql("insert into ShpStore_tbl values ('\x1D'); insert into ShpStore_tbl values ('한빛')");
     EXPECT_TRUE(loader->Execute(CStatementBuilder::Format(Sql::kStoreDelete, {u"\x1D"})));
     EXPECT_EQ(Rows("select StoreName from ShpStore_tbl"), "한빛\n");
 }

@@ -60,7 +60,7 @@ TEST_F(ExecuteUpdate, RenamesEveryRowOfTheName) {
     Sql("insert into Unit_tbl values ('g'); insert into Unit_tbl values ('g'); insert into Unit_tbl values ('ml')");
     auto loader = Loader();
     EXPECT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kUnitRename, {u"kg", u"g"})));
-    EXPECT_EQ(Rows("select UnitName from Unit_tbl order by rowid"), "kg\nkg\nml\n");
+    EXPECT_EQ(Rows("select UnitName from Unit_tbl order by UnitName"), "kg\nkg\nml\n");
     EXPECT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kUnitRename, {u"l", u"없음"})));
     EXPECT_EQ(Rows("select count(*) from Unit_tbl where UnitName='l'"), "0\n");
 }
@@ -74,7 +74,7 @@ TEST_F(ExecuteUpdate, PaysAndUndoesAWholeTrip) {
         ASSERT_TRUE(loader->ExecuteUpdate(
             CStatementBuilder::Format(Sql::kPaymentSettle, {u"4", u"2024-03-05", u"한빛 마트", seq})));
     }
-    EXPECT_EQ(Rows("select MgrNo,PayYN,ShpDate,StoreName,typeof(MgrNo) from ShoppingList_tbl where SeqNo=2"),
+    EXPECT_EQ(Rows("select MgrNo,PayYN,ShpDate,StoreName," + KindOf("MgrNo") + " from ShoppingList_tbl where SeqNo=2"),
               "4|Y|2024-03-05|한빛 마트|integer\n");
     EXPECT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kPaymentUndo, {u"4"})));
     EXPECT_EQ(Rows("select MgrNo, PayYN, count(*) from ShoppingList_tbl group by MgrNo, PayYN"), "0||3\n");
@@ -96,7 +96,7 @@ TEST_F(ExecuteUpdate, AValueThatIsNoWholeNumberChangesNothing) {
     EXPECT_EQ(Rows("select ProdName, ShpQty from ShoppingList_tbl order by SeqNo"), "사과|2\n배|2\n");
     EXPECT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(
         Sql::kPlanChange, {u"채소", u"무", u" 7 ", u"개", u"Y", u"-100", u"2"})));
-    EXPECT_EQ(Rows("select ProdName, ShpQty, CuponDcAmt, typeof(ShpQty) from ShoppingList_tbl where SeqNo=2"),
+    EXPECT_EQ(Rows("select ProdName, ShpQty, CuponDcAmt, " + KindOf("ShpQty") + " from ShoppingList_tbl where SeqNo=2"),
               "무|7|-100|integer\n");
 }
 
@@ -128,8 +128,8 @@ TEST_F(ExecuteUpdate, NamesWithQuotesAreStoredAndFoundAsTyped) {
     ASSERT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kStoreRename, {u"Lee's", u"Kim's"})));
     ASSERT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(
         Sql::kStoreRename, {CString::FromUtf8("새 이름's, = x"), CString::FromUtf8("김씨'네 가게")})));
-    EXPECT_EQ(Rows("select StoreName from ShpStore_tbl order by rowid"),
-              "Lee's\n\n새 이름's, = x\n한빛, 마트 = 본점\nother\n");
+    EXPECT_EQ(Rows("select StoreName from ShpStore_tbl order by StoreName"),
+              "\nLee's\nother\n새 이름's, = x\n한빛, 마트 = 본점\n");
 }
 
 TEST(UpdateStatementText, AWhereInsideQuotesIsPartOfTheValue) {
@@ -157,7 +157,7 @@ TEST_F(ExecuteUpdate, ACraftedNameInTheConditionChangesOnlyItsOwnRow) {
     auto loader = Loader();
     ASSERT_TRUE(loader->ExecuteUpdate(
         CStatementBuilder::Format(Sql::kProductRename, {u"채소", u"무", u"x' or '1'='1"})));
-    EXPECT_EQ(Rows("select CategoryName, ProdName from ProdName_tbl order by rowid"), "과일|사과\n채소|무\n");
+    EXPECT_EQ(Rows("select CategoryName, ProdName from ProdName_tbl order by CategoryName"), "과일|사과\n채소|무\n");
     ASSERT_TRUE(loader->Execute(CStatementBuilder::Format(Sql::kProductDelete, {u"x' or '1'='1"})));
     EXPECT_EQ(Rows("select count(*) from ProdName_tbl"), "2\n");
 }
@@ -180,7 +180,8 @@ TEST_F(ExecuteUpdate, WritesEachValueAsItsColumnsKind) {
     Sql("insert into Kinds values (0, 0, 0, '', 1)");
     auto loader = Loader();
     ASSERT_TRUE(loader->ExecuteUpdate(u"UPDATE Kinds SET Small=-5,Whole=70000,Real=3.25,Text='0012' WHERE Key=1"));
-    EXPECT_EQ(Rows("select Small, typeof(Small), Whole, Real, typeof(Real), Text, typeof(Text) from Kinds"),
+    EXPECT_EQ(Rows("select Small, " + KindOf("Small") + ", Whole, Real, " + KindOf("Real") + ", Text, " + KindOf("Text") +
+                   " from Kinds"),
               "-5|integer|70000|3.25|real|0012|text\n");
     EXPECT_FALSE(loader->ExecuteUpdate(u"UPDATE Kinds SET Text='x',Real=abc WHERE Key=1"));
     EXPECT_EQ(Rows("select Text from Kinds"), "0012\n");
@@ -220,7 +221,7 @@ TEST_F(ExecuteUpdate, ANameHoldingASeparatorCanBeRenamedToACleanOne) {
     auto loader = Loader();
     const CString stored = CString(u"a\x1F" u"b");
     // No insert stores such a name any more; an older file may hold one.
-    Sql("insert into Unit_tbl values ('a' || char(31) || 'b')");
+    Sql("insert into Unit_tbl values ('a\x1F" "b')");
     ASSERT_TRUE(loader->Execute(CStatementBuilder::Format(Sql::kUnitInsert, {u"x WHERE y"})));
     EXPECT_EQ(loader->CountRows(CStatementBuilder::Format(Sql::kUnitExists, {stored})), 1);
     EXPECT_TRUE(loader->ExecuteUpdate(CStatementBuilder::Format(Sql::kUnitRename, {u"ab", stored})));

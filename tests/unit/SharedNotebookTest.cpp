@@ -19,8 +19,10 @@
 #include "desk/DeskCommand.h"
 #include "desk/SharedNotebook.h"
 #include "desk/WholeFile.h"
+#include "platform/recordset/DatabaseChoice.h"
 #include "platform/recordset/PgDialect.h"
 #include "tools/install/PostgresInstallation.h"
+#include "tools/install/StartupDatabase.h"
 
 namespace {
 
@@ -198,6 +200,33 @@ TEST_F(SharedNotebook, TheBudgetsTableIsMadeAtTheFirstBudget) {
     ASSERT_TRUE(BudgetBook::Set(u"과일", u"300", problem)) << problem.ToUtf8();
     ASSERT_TRUE(BudgetBook::Read(budgets));
     EXPECT_EQ(budgets, (std::map<CString, long long>{{u"", 5000}, {u"과일", 300}}));
+}
+
+// 파일 ▸ 공유 노트에 연결…: a notebook that cannot be used leaves the one in
+// use chosen, and its message holds no password; an empty connection goes
+// back to the file, and an empty database is installed as a first run would.
+TEST_F(SharedNotebook, SwitchingNotebooksKeepsTheOneInUseUntilTheOtherWorks) {
+    const std::string url = std::getenv("CARTAVEL_TEST_DATABASE");
+    PGconn* other = Other();
+    ASSERT_TRUE(Exec(other, "DROP SCHEMA IF EXISTS foreign_one CASCADE; CREATE SCHEMA foreign_one; "
+                            "CREATE TABLE foreign_one.Unit_tbl (UnitName integer)"));
+    for (const std::string& refused : {std::string("postgresql:///none?host=/nonexistent&password=secret"),
+                                       url + "&options=-csearch_path%3Dforeign_one&password=secret"}) {
+        std::string problem = StartupDatabase::Switch(refused);
+        EXPECT_NE(problem, "") << refused;
+        EXPECT_EQ(problem.find("secret"), std::string::npos) << problem;
+        EXPECT_EQ(DatabaseChoice::Connection(), url);
+    }
+    EXPECT_EQ(Rows("select count(*) from foreign_one.Unit_tbl"), "0\n");
+    ASSERT_EQ(StartupDatabase::Switch(""), "");
+    EXPECT_FALSE(DatabaseChoice::IsPostgres());
+    ASSERT_TRUE(Exec(other, "DROP SCHEMA IF EXISTS fresh CASCADE; CREATE SCHEMA fresh"));
+    ASSERT_EQ(StartupDatabase::Switch(url + "&options=-csearch_path%3Dfresh"), "");
+    PlanItem(1, "배");  // the fixture's own link still reads the first notebook
+    EXPECT_EQ(Loader()->CountRows(u"select * from ShoppingList_tbl"), 0);
+    ASSERT_EQ(StartupDatabase::Switch(url), "");
+    EXPECT_EQ(Loader()->CountRows(u"select * from ShoppingList_tbl"), 1);
+    PQfinish(other);
 }
 
 TEST(SharedNotebookShown, AConnectionIsShownWithoutItsPassword) {

@@ -268,6 +268,8 @@ void DeskWindow::ConnectShared() {
     else settings.setValue(kSharedNotebookKey, Shown(typed.toStdString()));
     settings.sync();
     ShowNotebook();
+    // The panel read the notebook left; it reads the one chosen.
+    m_companion->Session().Refresh();
     statusBar()->showMessage(typed.isEmpty() ? QStringLiteral("이 컴퓨터의 노트 파일을 씁니다.")
                                              : QStringLiteral("공유 노트에 연결했습니다: ") + Shown(typed.toStdString()));
 }

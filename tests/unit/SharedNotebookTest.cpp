@@ -134,7 +134,7 @@ TEST_F(SharedNotebook, JsonTravelsBetweenServerAndFileByteForByteAndRestoresTheS
     std::string fromServer, fromFile, again;
     ASSERT_EQ(run({"export", "notebook", "--database", url}, &fromServer), "");
     EXPECT_NE(fromServer.find("\"잎채소\"}"), std::string::npos) << fromServer;
-    EXPECT_LT(fromServer.find("\"SeqNo\": 1,"), fromServer.find("\"SeqNo\": 2,"));
+    EXPECT_LT(fromServer.find("{\"SeqNo\":1,"), fromServer.find("{\"SeqNo\":2,")) << fromServer;
 
     std::filesystem::path json = device.Root() / "from-server.json", file = device.Root() / "file";
     std::filesystem::create_directories(device.Root());

@@ -15,6 +15,8 @@ const Line kLines[] = {
     {"payment of 100 items", "%.1f", " ms"},
     {"undo of a trip", "%.1f", " ms"},
     {"slowest screen at ten years", "%.1f", " ms"},
+    {"postgresql slowest screen at ten years", "%.1f", " ms"},
+    {"postgresql payment of 100 items", "%.1f", " ms"},
     {"unpaid list growth 6k to 60k paid", "%.2f", ""},
     {"backup of ten years", "%.1f", " ms"},
     {"export of ten years", "%.1f", " ms"},

@@ -6,10 +6,16 @@
 #include "data/CDataLoader.h"
 #include "data/CNumberRules.h"
 #include "data/CStatementBuilder.h"
+#include "platform/recordset/DatabaseChoice.h"
 
 namespace {
 
+// Which tables a notebook holds is each engine's own catalogue: SQLite's
+// sqlite_master, PostgreSQL's information schema (where an unquoted name is
+// kept in lower case).
 constexpr const char16_t* kHasTable = u"select name from sqlite_master where type='table' and name='Budget_tbl'";
+constexpr const char16_t* kHasSharedTable =
+    u"select table_name from information_schema.tables where table_schema = current_schema() and table_name = 'budget_tbl'";
 constexpr const char16_t* kCreate = u"create table if not exists Budget_tbl (CategoryName text, BudgetAmt integer)";
 constexpr const char16_t* kBudgets = u"select CategoryName,BudgetAmt from Budget_tbl";
 constexpr const char16_t* kForget = u"delete from Budget_tbl WHERE CategoryName='%s'";
@@ -23,7 +29,7 @@ constexpr const char16_t* kMonth =
 bool BudgetBook::Read(std::map<CString, long long>& budgets) {
     budgets.clear();
     NotebookReader reader;
-    if (!reader.Read(kHasTable, 1)) return false;
+    if (!reader.Read(DatabaseChoice::IsPostgres() ? kHasSharedTable : kHasTable, 1)) return false;
     if (reader.Rows() == 0) return true;  // an older notebook: no budget set yet
     if (!reader.Read(kBudgets, 2)) return false;
     for (int i = 0; i < reader.Rows(); ++i) budgets[reader.Cell(i, 0)] = reader.Number(i, 1);

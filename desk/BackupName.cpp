@@ -18,7 +18,7 @@ BackupName BackupName::At(long long unixSeconds, bool beforeRestore) {
 }
 
 std::optional<BackupName> BackupName::Parse(const std::string& fileName) {
-    static const std::regex form("cartavel-(\\d{4})(\\d{2})(\\d{2})-(\\d{2})(\\d{2})(\\d{2})(-before-restore)?\\.cdb");
+    static const std::regex form("cartavel-(\\d{4})(\\d{2})(\\d{2})-(\\d{2})(\\d{2})(\\d{2})(-before-restore)?\\.(cdb|json)");
     std::smatch match;
     if (!std::regex_match(fileName, match, form)) return std::nullopt;
     auto number = [&](int i) { return std::stoi(match[i].str()); };
@@ -28,14 +28,15 @@ std::optional<BackupName> BackupName::Parse(const std::string& fileName) {
     name.minute = number(5);
     name.second = number(6);
     name.beforeRestore = match[7].matched;
+    name.json = match[8].str() == "json";
     if (!name.date.Exists() || name.hour > 23 || name.minute > 59 || name.second > 59) return std::nullopt;
     return name;
 }
 
 std::string BackupName::FileName() const {
     char text[64];
-    std::snprintf(text, sizeof text, "cartavel-%.4d%.2d%.2d-%.2d%.2d%.2d%s.cdb", date.year, date.month, date.day, hour,
-                  minute, second, beforeRestore ? "-before-restore" : "");
+    std::snprintf(text, sizeof text, "cartavel-%.4d%.2d%.2d-%.2d%.2d%.2d%s.%s", date.year, date.month, date.day, hour,
+                  minute, second, beforeRestore ? "-before-restore" : "", json ? "json" : "cdb");
     return text;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The name of a backup tells when it was made, in local time, to the second:
 // cartavel-YYYYMMDD-HHMMSS.cdb, and cartavel-YYYYMMDD-HHMMSS-before-restore.cdb
-// for the copy of the notebook that a restore keeps first.
+// for the copy of the notebook that a restore keeps first; a shared
+// notebook's backups are its JSON exports, named the same with .json.
 
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@ struct BackupName {
     CivilDate date;
     int hour = 0, minute = 0, second = 0;
     bool beforeRestore = false;
+    bool json = false;
 
     // The local time of a clock reading.
     static BackupName At(long long unixSeconds, bool beforeRestore = false);

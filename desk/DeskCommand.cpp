@@ -10,11 +10,13 @@
 #include "desk/Database.h"
 #include "desk/DeskFailure.h"
 #include "desk/ItemsExport.h"
+#include "desk/JsonBackup.h"
 #include "desk/NotebookJson.h"
 #include "desk/NotebookLayout.h"
 #include "desk/NotebookRestore.h"
 #include "desk/OnlineBackup.h"
 #include "desk/ProductsImport.h"
+#include "desk/SharedNotebook.h"
 #include "desk/WholeFile.h"
 #include "platform/shell/CivilDate.h"
 #include "platform/shell/DeviceFileSystem.h"
@@ -61,7 +63,22 @@ void Deliver(const CommandArgs& args, const std::string& bytes, std::ostream& ou
     else out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// A shared notebook's backup is its checked JSON export.
+void BackupShared(const CommandArgs& args, std::ostream& out) {
+    const std::string& connection = args.Value("--database");
+    if (args.Words().empty()) {
+        out << "백업했습니다: " << BackupFolder(Root(args)).BackUpShared(connection, Now()).string() << "\n";
+        return;
+    }
+    std::filesystem::path target = args.Words()[0];
+    std::error_code error;
+    if (std::filesystem::exists(target, error)) throw DeskFailure(target.string() + ": 이미 있는 파일이라 덮어쓰지 않았습니다");
+    WholeFile::Write(target, JsonBackup::Take(connection));
+    out << "백업했습니다: " << target.string() << "\n";
+}
+
 void Backup(const CommandArgs& args, std::ostream& out) {
+    if (args.Has("--database")) return BackupShared(args, out);
     std::filesystem::path notebook = ExistingNotebook(args);
     if (args.Words().empty()) {
         out << "백업했습니다: " << BackupFolder(Root(args)).BackUpNow(Now()).string() << "\n";
@@ -94,7 +111,9 @@ void Restore(const CommandArgs& args, std::ostream& out) {
     // A bare name is one of the backup folder's.
     if (!std::filesystem::exists(backup, error) && !backup.has_parent_path()) backup = folder.Folder() / backup;
     if (!std::filesystem::exists(backup, error)) throw DeskFailure(backup.string() + ": 파일이 없습니다");
-    std::filesystem::path before = NotebookRestore::Restore(folder, backup, Now());
+    std::filesystem::path before =
+        args.Has("--database") ? JsonBackup::Restore(args.Value("--database"), backup, folder.PathFor(Now(), true, true))
+                               : NotebookRestore::Restore(folder, backup, Now());
     out << "복원했습니다: " << backup.string() << "\n복원하기 전의 노트: " << before.string() << "\n";
 }
 
@@ -114,6 +133,11 @@ void ExportItems(const CommandArgs& args, std::ostream& out) {
 }
 
 void ExportNotebook(const CommandArgs& args, std::ostream& out) {
+    if (args.Has("--database")) {
+        SharedNotebook notebook(args.Value("--database"));
+        Deliver(args, NotebookJson::Export(notebook), out);
+        return;
+    }
     Database db(ExistingNotebook(args), Database::Mode::ReadOnly);
     Deliver(args, NotebookJson::Export(db), out);
 }
@@ -121,6 +145,11 @@ void ExportNotebook(const CommandArgs& args, std::ostream& out) {
 void ImportNotebook(const CommandArgs& args, std::ostream& out) {
     std::string file = args.Words()[0];
     std::string json = WholeFile::Read(file);
+    if (args.Has("--database")) {
+        SharedNotebook notebook(args.Value("--database"));
+        out << file << ": " << NotebookJson::Import(notebook, json, file) << "행을 가져왔습니다\n";
+        return;
+    }
     Database db(InstalledNotebook(args), Database::Mode::ReadWrite);
     out << file << ": " << NotebookJson::Import(db, json, file) << "행을 가져왔습니다\n";
 }
@@ -137,24 +166,26 @@ void ImportProducts(const CommandArgs& args, std::ostream& out) {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"backup", "cartavel backup [FILE] [--device-root DIR]\n"
-                   "  노트를 확인된 백업으로 남깁니다. FILE이 없으면 백업 폴더에 남기고 오래된 백업을 정리합니다.\n",
-         {}, {}, 1, true, Backup},
+        {"backup", "cartavel backup [FILE] [--device-root DIR] [--database URL]\n"
+                   "  노트를 확인된 백업으로 남깁니다. FILE이 없으면 백업 폴더에 남기고 오래된 백업을 정리합니다.\n"
+                   "  공유 노트(--database)의 백업은 JSON입니다.\n",
+         {"--database"}, {}, 1, true, Backup},
         {"backups", "cartavel backups [--device-root DIR]\n"
                     "  백업 하나에 한 줄: 파일 이름, 시각, 쇼핑 횟수, 품목 수, 마지막 쇼핑일, 결제 합계 (탭으로 구분).\n",
          {}, {}, 0, false, Backups},
-        {"restore", "cartavel restore FILE [--device-root DIR]\n"
-                    "  백업 FILE로 노트를 되돌립니다. 지금의 노트는 먼저 ...-before-restore.cdb로 남습니다.\n",
-         {}, {}, 1, false, Restore},
+        {"restore", "cartavel restore FILE [--device-root DIR] [--database URL]\n"
+                    "  백업 FILE로 노트를 되돌립니다. 지금의 노트는 먼저 ...-before-restore.cdb로 남습니다.\n"
+                    "  공유 노트(--database)는 JSON 백업으로 되돌리고, 먼저 ...-before-restore.json으로 남습니다.\n",
+         {"--database"}, {}, 1, false, Restore},
         {"export items", "cartavel export items --from YYYY-MM-DD --to YYYY-MM-DD [--encoding utf-8|cp949] [-o FILE]\n"
                          "  기간 안에 결제한 품목을 CSV로 내보냅니다 (기본: UTF-8, 표준 출력).\n",
          {"--from", "--to", "--encoding", "-o"}, {}, 0, false, ExportItems},
-        {"export notebook", "cartavel export notebook [-o FILE] [--device-root DIR]\n"
+        {"export notebook", "cartavel export notebook [-o FILE] [--device-root DIR] [--database URL]\n"
                             "  노트 전체를 JSON으로 내보냅니다 (기본: 표준 출력).\n",
-         {"-o"}, {}, 0, false, ExportNotebook},
-        {"import notebook", "cartavel import notebook FILE [--device-root DIR]\n"
+         {"-o", "--database"}, {}, 0, false, ExportNotebook},
+        {"import notebook", "cartavel import notebook FILE [--device-root DIR] [--database URL]\n"
                             "  JSON 노트를 빈 노트로 가져옵니다. 행이 하나라도 있는 노트는 거절합니다.\n",
-         {}, {}, 1, false, ImportNotebook},
+         {"--database"}, {}, 1, false, ImportNotebook},
         {"import products", "cartavel import products FILE [--dry-run] [--device-root DIR]\n"
                             "  머리글이 분류,품명인 CSV에서 없는 분류와 품명을 더합니다 (--dry-run: 쓰지 않고 세기만).\n",
          {}, {"--dry-run"}, 1, false, ImportProducts},
@@ -197,6 +228,8 @@ std::string Misuse(const Command& command, const CommandArgs& args) {
     if (!args.Ok()) return args.Error();
     size_t n = args.Words().size();
     if (n > command.words || (n < command.words && !command.optionalWord)) return "인자의 수가 맞지 않습니다";
+    // An empty connection would be libpq's defaults: some database, not the one meant.
+    if (args.Has("--database") && args.Value("--database").empty()) return "--database에 연결이 필요합니다 (postgresql://user@host/db)";
     if (std::string(command.name) != "export items") return "";
     if (!args.Has("--from") || !args.Has("--to")) return "--from과 --to가 필요합니다";
     for (const char* date : {"--from", "--to"}) {

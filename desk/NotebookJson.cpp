@@ -7,19 +7,86 @@
 #include "desk/Database.h"
 #include "desk/DeskFailure.h"
 #include "desk/NotebookLayout.h"
+#include "desk/NotebookRows.h"
 
 namespace {
 
 using Json = nlohmann::ordered_json;
+using Cell = NotebookRows::Cell;
 
-Json Value(sqlite3_stmt* row, int column, const std::string& where) {
-    switch (sqlite3_column_type(row, column)) {
-    case SQLITE_NULL: return nullptr;
-    case SQLITE_INTEGER: return sqlite3_column_int64(row, column);
-    case SQLITE_TEXT: return Database::ColumnText(row, column);
-    case SQLITE_FLOAT: return sqlite3_column_double(row, column);
-    default: throw DeskFailure(where + ": 텍스트도 숫자도 아닌 값이 있어 내보낼 수 없습니다");
+// The device's file under the notebook's rows.
+class FileRows : public NotebookRows {
+public:
+    explicit FileRows(Database& db) : m_db(db) {}
+
+    std::string Where() const override { return m_db.File().string(); }
+    void BeginReading() override { m_db.Execute("BEGIN"); }
+    void EndReading() override { m_db.Execute("COMMIT"); }
+
+    void EachRow(const DatabaseLayout::Table& table, const std::function<void(const Row&)>& onRow) override {
+        Row row(table.columns.size());
+        m_db.Query("SELECT * FROM " + table.name + " ORDER BY rowid", [&](sqlite3_stmt* statement) {
+            for (size_t i = 0; i < row.size(); ++i) row[i] = Value(statement, static_cast<int>(i), table.name);
+            onRow(row);
+        });
     }
+
+    void BeginWriting() override { m_db.Execute("BEGIN IMMEDIATE"); }
+    long long Count(const DatabaseLayout::Table& table) override { return m_db.Number("SELECT count(*) FROM " + table.name); }
+    void Empty(const DatabaseLayout::Table& table) override { m_db.Execute("DELETE FROM " + table.name); }
+
+    bool Insert(const DatabaseLayout::Table& table, const Row& row, std::string& why) override {
+        std::string sql = "INSERT INTO " + table.name + " VALUES (";
+        for (size_t i = 0; i < row.size(); ++i) sql += i ? ",?" : "?";
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(m_db.Handle(), (sql + ")").c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+            throw m_db.Failure("쓸 수 없습니다");
+        }
+        for (size_t i = 0; i < row.size(); ++i) Bind(statement, static_cast<int>(i) + 1, row[i]);
+        bool stored = sqlite3_step(statement) == SQLITE_DONE;
+        if (!stored) why = sqlite3_errmsg(m_db.Handle());
+        sqlite3_finalize(statement);
+        return stored;
+    }
+
+    void Commit() override { m_db.Execute("COMMIT"); }
+    void Undo() override { m_db.Undo(); }
+
+private:
+    Cell Value(sqlite3_stmt* row, int column, const std::string& table) const {
+        Cell cell;
+        switch (sqlite3_column_type(row, column)) {
+        case SQLITE_NULL: break;
+        case SQLITE_INTEGER: cell.kind = Cell::Kind::Whole, cell.whole = sqlite3_column_int64(row, column); break;
+        case SQLITE_TEXT: cell.kind = Cell::Kind::Text, cell.text = Database::ColumnText(row, column); break;
+        case SQLITE_FLOAT: cell.kind = Cell::Kind::Real, cell.real = sqlite3_column_double(row, column); break;
+        default: throw DeskFailure(Where() + " " + table + ": 텍스트도 숫자도 아닌 값이 있어 내보낼 수 없습니다");
+        }
+        return cell;
+    }
+
+    static void Bind(sqlite3_stmt* statement, int index, const Cell& cell) {
+        switch (cell.kind) {
+        case Cell::Kind::Null: sqlite3_bind_null(statement, index); break;
+        case Cell::Kind::Whole: sqlite3_bind_int64(statement, index, cell.whole); break;
+        case Cell::Kind::Real: sqlite3_bind_double(statement, index, cell.real); break;
+        case Cell::Kind::Text:
+            sqlite3_bind_text(statement, index, cell.text.data(), static_cast<int>(cell.text.size()), SQLITE_TRANSIENT);
+            break;
+        }
+    }
+
+    Database& m_db;
+};
+
+Json ToJson(const Cell& cell) {
+    switch (cell.kind) {
+    case Cell::Kind::Null: break;
+    case Cell::Kind::Whole: return cell.whole;
+    case Cell::Kind::Real: return cell.real;
+    case Cell::Kind::Text: return cell.text;
+    }
+    return nullptr;
 }
 
 std::string Line(const Json& value, const std::string& where) {
@@ -30,14 +97,12 @@ std::string Line(const Json& value, const std::string& where) {
     }
 }
 
-std::string Rows(Database& db, const NotebookLayout::Table& table) {
-    std::string where = db.File().string() + " " + table.name;
+std::string Rows(NotebookRows& rows, const NotebookLayout::Table& table) {
+    std::string where = rows.Where() + " " + table.name;
     std::string lines;
-    db.Query("SELECT * FROM " + table.name + " ORDER BY rowid", [&](sqlite3_stmt* row) {
+    rows.EachRow(table, [&](const NotebookRows::Row& row) {
         Json object = Json::object();
-        for (size_t i = 0; i < table.columns.size(); ++i) {
-            object[table.columns[i].name] = Value(row, static_cast<int>(i), where);
-        }
+        for (size_t i = 0; i < table.columns.size(); ++i) object[table.columns[i].name] = ToJson(row[i]);
         lines += (lines.empty() ? "\n" : ",\n") + Line(object, where);
     });
     return lines.empty() ? "[]" : "[" + lines + "\n]";
@@ -45,7 +110,7 @@ std::string Rows(Database& db, const NotebookLayout::Table& table) {
 
 class Importer {
 public:
-    Importer(Database& db, const std::string& file) : m_db(db), m_file(file) {}
+    Importer(NotebookRows& rows, const std::string& file, bool replace) : m_rows(rows), m_file(file), m_replace(replace) {}
 
     long long Run(std::string_view text) {
         Json document = Parse(text);
@@ -55,16 +120,16 @@ public:
             if (!Layout(name)) Fail("알 수 없는 테이블 " + name);
             if (!rows.is_array()) Fail(name + "이(가) 행의 배열이 아닙니다");
         }
-        m_db.Execute("BEGIN IMMEDIATE");
+        m_rows.BeginWriting();
         try {
-            RefuseUnlessEmpty();
+            m_replace ? EmptyAll() : RefuseUnlessEmpty();
             for (const NotebookLayout::Table& table : NotebookLayout::Tables()) {
                 if (!tables.contains(table.name)) Fail("테이블 " + table.name + "이(가) 없습니다");
                 for (const Json& row : tables[table.name]) Insert(table, row);
             }
-            m_db.Execute("COMMIT");
+            m_rows.Commit();
         } catch (...) {
-            m_db.Undo();
+            m_rows.Undo();
             throw;
         }
         return m_nRows;
@@ -94,46 +159,44 @@ private:
 
     void RefuseUnlessEmpty() {
         for (const NotebookLayout::Table& table : NotebookLayout::Tables()) {
-            if (m_db.Number("SELECT count(*) FROM " + table.name) > 0) {
-                throw DeskFailure(m_db.File().string() + ": 노트가 비어 있지 않아 " + m_file + "을(를) 가져오지 않았습니다");
+            if (m_rows.Count(table) > 0) {
+                throw DeskFailure(m_rows.Where() + ": 노트가 비어 있지 않아 " + m_file + "을(를) 가져오지 않았습니다");
             }
         }
+    }
+
+    void EmptyAll() {
+        for (const NotebookLayout::Table& table : NotebookLayout::Tables()) m_rows.Empty(table);
     }
 
     void Insert(const NotebookLayout::Table& table, const Json& row) {
         ++m_nRows;
         std::string where = table.name + "의 " + std::to_string(m_nRows) + "번째 행";
         if (!row.is_object() || row.size() != table.columns.size()) Fail(where + ": 열이 " + Names(table) + "이 아닙니다");
-        std::string sql = "INSERT INTO " + table.name + " VALUES (";
-        for (size_t i = 0; i < table.columns.size(); ++i) sql += i ? ",?" : "?";
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(m_db.Handle(), (sql + ")").c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-            throw m_db.Failure("쓸 수 없습니다");
-        }
+        NotebookRows::Row cells(table.columns.size());
         for (size_t i = 0; i < table.columns.size(); ++i) {
             const NotebookLayout::Column& column = table.columns[i];
-            if (!row.contains(column.name)) Finalize(statement), Fail(where + ": 열 " + column.name + "이(가) 없습니다");
-            if (!Bind(statement, static_cast<int>(i) + 1, column, row[column.name])) {
-                Finalize(statement);
+            if (!row.contains(column.name)) Fail(where + ": 열 " + column.name + "이(가) 없습니다");
+            if (!Read(column, row[column.name], cells[i])) {
                 Fail(where + ": " + column.name + "의 값이 " + (column.whole ? "정수" : "텍스트") + "나 null이 아닙니다");
             }
         }
-        int rc = sqlite3_step(statement);
-        Finalize(statement);
-        if (rc != SQLITE_DONE) Fail(where + ": 저장할 수 없습니다 (" + sqlite3_errmsg(m_db.Handle()) + ")");
+        std::string why;
+        if (!m_rows.Insert(table, cells, why)) Fail(where + ": 저장할 수 없습니다 (" + why + ")");
     }
 
-    static bool Bind(sqlite3_stmt* statement, int index, const NotebookLayout::Column& column, const Json& value) {
-        if (value.is_null()) return sqlite3_bind_null(statement, index) == SQLITE_OK;
+    static bool Read(const NotebookLayout::Column& column, const Json& value, Cell& cell) {
+        if (value.is_null()) return true;
         if (column.whole && value.is_number_integer() && !(value.is_number_unsigned() && value.get<std::uint64_t>() > INT64_MAX)) {
-            return sqlite3_bind_int64(statement, index, value.get<std::int64_t>()) == SQLITE_OK;
+            cell.kind = Cell::Kind::Whole;
+            cell.whole = value.get<std::int64_t>();
+            return true;
         }
         if (column.whole || !value.is_string()) return false;
-        const std::string& text = value.get_ref<const std::string&>();
-        return sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT) == SQLITE_OK;
+        cell.kind = Cell::Kind::Text;
+        cell.text = value.get_ref<const std::string&>();
+        return true;
     }
-
-    static void Finalize(sqlite3_stmt* statement) { sqlite3_finalize(statement); }
 
     static std::string Names(const NotebookLayout::Table& table) {
         std::string names;
@@ -145,26 +208,46 @@ private:
         throw DeskFailure(m_file + ": " + why + "; 아무것도 가져오지 않았습니다");
     }
 
-    Database& m_db;
+    NotebookRows& m_rows;
     const std::string& m_file;
+    bool m_replace;
     long long m_nRows = 0;
 };
 
 } // namespace
 
 std::string NotebookJson::Export(Database& db) {
+    FileRows rows(db);
+    return Export(rows);
+}
+
+std::string NotebookJson::Export(NotebookRows& rows) {
     std::string text = std::string("{\"format\": \"") + kFormat + "\", \"version\": " + std::to_string(kVersion) +
                        ", \"tables\": {";
     const auto& tables = NotebookLayout::Tables();
     // One read transaction: the tables as they were at one moment.
-    db.Execute("BEGIN");
-    for (size_t i = 0; i < tables.size(); ++i) {
-        text += (i ? ",\n" : "\n") + Line(Json(tables[i].name), db.File().string()) + ": " + Rows(db, tables[i]);
+    rows.BeginReading();
+    try {
+        for (size_t i = 0; i < tables.size(); ++i) {
+            text += (i ? ",\n" : "\n") + Line(Json(tables[i].name), rows.Where()) + ": " + Rows(rows, tables[i]);
+        }
+    } catch (...) {
+        rows.Undo();
+        throw;
     }
-    db.Execute("COMMIT");
+    rows.EndReading();
     return text + "\n}}\n";
 }
 
 long long NotebookJson::Import(Database& db, std::string_view json, const std::string& file) {
-    return Importer(db, file).Run(json);
+    FileRows rows(db);
+    return Import(rows, json, file);
+}
+
+long long NotebookJson::Import(NotebookRows& rows, std::string_view json, const std::string& file) {
+    return Importer(rows, file, false).Run(json);
+}
+
+long long NotebookJson::Replace(NotebookRows& rows, std::string_view json, const std::string& file) {
+    return Importer(rows, file, true).Run(json);
 }

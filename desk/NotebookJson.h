@@ -5,12 +5,13 @@
 // columns: texts exactly as stored, whole numbers as numbers, NULL as null.
 // One row a line, so that two exports compare line by line. Exporting,
 // importing that into an empty notebook and exporting again gives the same
-// bytes.
+// bytes, on either engine and from one to the other.
 
 #include <string>
 #include <string_view>
 
 class Database;
+class NotebookRows;
 
 class NotebookJson {
 public:
@@ -18,8 +19,13 @@ public:
     static constexpr int kVersion = 1;
 
     static std::string Export(Database& db);
+    static std::string Export(NotebookRows& rows);
     // Into a notebook that holds no row at all, in one transaction; throws
     // DeskFailure naming `file` and leaves the notebook as it was otherwise.
     // The number of rows added.
     static long long Import(Database& db, std::string_view json, const std::string& file);
+    static long long Import(NotebookRows& rows, std::string_view json, const std::string& file);
+    // The same over a notebook in use: its rows are replaced by the file's,
+    // in one transaction (a restore of a shared notebook's backup).
+    static long long Replace(NotebookRows& rows, std::string_view json, const std::string& file);
 };

@@ -7,6 +7,7 @@
 #include "desk/DeskFailure.h"
 #include "desk/NotebookLayout.h"
 #include "desk/OnlineBackup.h"
+#include "platform/recordset/DatabaseChoice.h"
 
 BackupRunner::BackupRunner(std::filesystem::path deviceRoot, std::function<void(const QString&)> report)
     : m_root(std::move(deviceRoot)), m_report(std::move(report)) {
@@ -32,11 +33,35 @@ std::string BackupRunner::ChangeStamp() const {
 }
 
 void BackupRunner::EveryWhile() {
-    if (ChangeStamp() != m_stampAtBackup) Start();
+    // A shared notebook's changes are not seen from here: its backup is made
+    // each time, and kept only when it differs from the last.
+    if (DatabaseChoice::IsPostgres() || ChangeStamp() != m_stampAtBackup) Start();
+}
+
+void BackupRunner::StartShared() {
+    std::filesystem::path root = m_root;
+    std::string connection = DatabaseChoice::Connection();
+    m_shared = std::async(std::launch::async, [root, connection] {
+        return BackupFolder(root).BackUpShared(connection, std::time(nullptr));
+    });
+    m_steps.setInterval(10);
+    m_steps.start();
+}
+
+void BackupRunner::StepShared() {
+    if (m_shared.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
+    try {
+        std::filesystem::path made = m_shared.get();
+        m_steps.stop();
+        Made(made);
+    } catch (const std::exception& failure) {
+        Failed(failure.what());
+    }
 }
 
 void BackupRunner::Start() {
-    if (m_backup) return;
+    if (IsRunning()) return;
+    if (DatabaseChoice::IsPostgres()) return StartShared();
     BackupFolder folder(m_root);
     m_stampAtBackup = ChangeStamp();
     try {
@@ -50,6 +75,7 @@ void BackupRunner::Start() {
 }
 
 void BackupRunner::Step() {
+    if (m_shared.valid()) return StepShared();
     auto start = std::chrono::steady_clock::now();
     bool done = false;
     try {
@@ -71,7 +97,11 @@ void BackupRunner::Step() {
 }
 
 void BackupRunner::RunNow() {
-    if (!m_backup) Start();
+    if (!IsRunning()) Start();
+    if (m_shared.valid()) {
+        m_shared.wait();
+        return StepShared();
+    }
     if (!m_backup) return;
     try {
         if (m_checking.valid()) m_checking.get();
@@ -87,12 +117,16 @@ void BackupRunner::Finished() {
     std::filesystem::path made = m_backup->Target();
     m_steps.stop();
     m_backup.reset();
-    ++m_nMade;
     try {
         BackupFolder(m_root).Prune(std::time(nullptr));
     } catch (const std::exception&) {
         // The backup is kept; an old one left over is tried again next time.
     }
+    Made(made);
+}
+
+void BackupRunner::Made(const std::filesystem::path& made) {
+    ++m_nMade;
     m_report(QStringLiteral("백업했습니다: ") + QString::fromStdString(made.filename().string()));
 }
 

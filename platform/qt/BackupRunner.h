@@ -4,7 +4,8 @@
 // the last, and one as the program ends. While the program runs, a backup
 // copies a few pages per turn of the event loop, and the check of the copy,
 // which reads all of it, runs on a thread of its own: the screen never waits
-// for more than a step.
+// for more than a step. A shared notebook's backup is its JSON export, made
+// on a thread of its own while the screen goes on.
 
 #include <QObject>
 #include <QTimer>
@@ -28,7 +29,7 @@ public:
     void Start();
     // A whole backup at once (when the program ends), finishing one that runs.
     void RunNow();
-    bool IsRunning() const { return m_backup != nullptr; }
+    bool IsRunning() const { return m_backup != nullptr || m_shared.valid(); }
     // The longest one step kept the event loop, in milliseconds.
     double LongestStepMs() const { return m_longestStepMs; }
     // How many backups were kept since the start.
@@ -39,6 +40,9 @@ private:
     void Finished();
     void Failed(const std::string& why);
     void EveryWhile();
+    void StartShared();
+    void StepShared();
+    void Made(const std::filesystem::path& made);
     // What tells a changed notebook: its file's and its log's time and size.
     std::string ChangeStamp() const;
 
@@ -48,6 +52,7 @@ private:
     // The check of a whole copy; declared after the backup it reads, so that
     // it is waited for before that goes.
     std::future<void> m_checking;
+    std::future<std::filesystem::path> m_shared;
     std::string m_stampAtBackup;
     QTimer m_steps;
     QTimer m_every;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFrame>
+#include <QInputDialog>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QMenuBar>
@@ -18,9 +19,11 @@
 #include "desk/Database.h"
 #include "desk/DeskFailure.h"
 #include "desk/ItemsExport.h"
+#include "desk/JsonBackup.h"
 #include "desk/NotebookJson.h"
 #include "desk/NotebookLayout.h"
 #include "desk/ProductsImport.h"
+#include "desk/SharedNotebook.h"
 #include "desk/WholeFile.h"
 #include "platform/framework/CDialog.h"
 #include "platform/qt/BackupRunner.h"
@@ -32,6 +35,8 @@
 #include "platform/qt/ReportsWindow.h"
 #include "platform/qt/RestoreDialog.h"
 #include "platform/qt/ScreenZoom.h"
+#include "platform/recordset/DatabaseChoice.h"
+#include "tools/install/StartupDatabase.h"
 
 #ifndef CARTAVEL_VERSION
 #define CARTAVEL_VERSION "0"
@@ -49,6 +54,12 @@ std::filesystem::path Chosen(const QString& file) {
 
 QSettings WindowSettings() {
     return QSettings(QStringLiteral("cartavel"), QStringLiteral("cartavel"));
+}
+
+const QString kSharedNotebookKey = QStringLiteral("notebook/connection");
+
+QString Shown(const std::string& connection) {
+    return QString::fromStdString(SharedNotebook::Shown(connection));
 }
 
 } // namespace
@@ -96,6 +107,9 @@ DeskWindow::~DeskWindow() {
 void DeskWindow::AddFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("파일(&F)"));
     connect(file, &QMenu::aboutToShow, this, [this] { UpdateActions(); });
+    QAction* shared = file->addAction(QStringLiteral("공유 노트에 연결…(&S)"), this, [this] { ConnectShared(); });
+    shared->setObjectName("connect-shared");
+    file->addSeparator();
     file->addAction(QStringLiteral("지금 백업(&B)"), this, [this] { BackUpNow(); })->setObjectName("backup-now");
     QAction* restore = file->addAction(QStringLiteral("백업에서 복원…(&R)"), this, [this] { RestoreFromBackup(); });
     restore->setObjectName("restore");
@@ -109,7 +123,7 @@ void DeskWindow::AddFileMenu() {
     products->setObjectName("import-products");
     QAction* notebook = imports->addAction(QStringLiteral("노트 전체 JSON…(&J)"), this, [this] { ImportNotebook(); });
     notebook->setObjectName("import-notebook");
-    m_mainMenuOnly = {restore, products, notebook};
+    m_mainMenuOnly = {shared, restore, products, notebook};
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("끝내기(&X)"), this, [] { QCoreApplication::exit(0); });
     quit->setObjectName("quit");
@@ -137,7 +151,10 @@ void DeskWindow::AddViewMenu() {
 
 void DeskWindow::AddReportsMenu() {
     QMenu* reports = menuBar()->addMenu(QStringLiteral("보고서(&R)"));
-    reports->addAction(QStringLiteral("차트 보기(&C)"), this, [this] { OpenReports(); })->setObjectName("reports");
+    reports->addAction(QStringLiteral("차트 보기(&C)"), this, [this] {
+        // The charts read the device's file: beside a shared notebook they would show another notebook's figures.
+        if (!RefusedOnShared(QStringLiteral("차트 보기"))) OpenReports();
+    })->setObjectName("reports");
 }
 
 // Beside this window where the screen has room, else as far right as the
@@ -177,6 +194,7 @@ void DeskWindow::UpdateActions() {
 }
 
 void DeskWindow::RestoreSettings(bool zoomGiven) {
+    UseRememberedNotebook();
     QSettings settings = WindowSettings();
     int zoom = settings.value(QStringLiteral("window/zoom"), 0).toInt();
     if (!zoomGiven && zoom > 0) ScreenZoom::Set(zoom);
@@ -220,9 +238,53 @@ void DeskWindow::Refuse(const QString& text) {
     QMessageBox::warning(this, QStringLiteral("Cartavel"), text);
 }
 
+void DeskWindow::UseRememberedNotebook() {
+    QString remembered = WindowSettings().value(kSharedNotebookKey).toString();
+    // The start-up's check then names a remembered notebook that cannot be used.
+    if (!DatabaseChoice::IsPostgres() && !remembered.isEmpty()) DatabaseChoice::UsePostgres(remembered.toStdString());
+    ShowNotebook();
+}
+
+void DeskWindow::ShowNotebook() {
+    setWindowTitle(DatabaseChoice::IsPostgres() ? QStringLiteral("Cartavel — 공유 노트 ") + Shown(DatabaseChoice::Connection())
+                                                : QStringLiteral("Cartavel"));
+}
+
+void DeskWindow::ConnectShared() {
+    if (!OnMainMenu()) return;
+    bool ok = false;
+    QString now = DatabaseChoice::IsPostgres() ? Shown(DatabaseChoice::Connection()) : QString();
+    QString typed = QInputDialog::getText(
+        this, QStringLiteral("공유 노트에 연결"),
+        QStringLiteral("공유 노트의 연결 (postgresql://사용자@서버/데이터베이스)\n"
+                       "비우면 이 컴퓨터의 노트 파일로 돌아갑니다. 비밀번호는 ~/.pgpass에 두세요."),
+        QLineEdit::Normal, now, &ok).trimmed();
+    if (!ok || (typed == now && !now.isEmpty())) return;
+    std::string problem = StartupDatabase::Switch(typed.toStdString());
+    if (!problem.empty()) return Refuse(QString::fromStdString(problem));
+    // Remembered without its password, which libpq finds in ~/.pgpass.
+    QSettings settings = WindowSettings();
+    if (typed.isEmpty()) settings.remove(kSharedNotebookKey);
+    else settings.setValue(kSharedNotebookKey, Shown(typed.toStdString()));
+    settings.sync();
+    ShowNotebook();
+    // The panel read the notebook left; it reads the one chosen.
+    m_companion->Session().Refresh();
+    statusBar()->showMessage(typed.isEmpty() ? QStringLiteral("이 컴퓨터의 노트 파일을 씁니다.")
+                                             : QStringLiteral("공유 노트에 연결했습니다: ") + Shown(typed.toStdString()));
+}
+
+bool DeskWindow::RefusedOnShared(const QString& job) {
+    if (!DatabaseChoice::IsPostgres()) return false;
+    Refuse(job + QStringLiteral("은(는) 공유 노트에서는 아직 할 수 없습니다."));
+    return true;
+}
+
 void DeskWindow::BackUpNow() {
     try {
-        std::filesystem::path made = BackupFolder(m_root).BackUpNow(std::time(nullptr));
+        std::filesystem::path made = DatabaseChoice::IsPostgres()
+                                         ? BackupFolder(m_root).BackUpShared(DatabaseChoice::Connection(), std::time(nullptr))
+                                         : BackupFolder(m_root).BackUpNow(std::time(nullptr));
         Tell(QStringLiteral("백업했습니다.\n") + Path(made));
     } catch (const DeskFailure& failure) {
         Refuse(QString::fromStdString(failure.what()));
@@ -231,12 +293,31 @@ void DeskWindow::BackUpNow() {
 
 void DeskWindow::RestoreFromBackup() {
     if (!OnMainMenu()) return;
+    if (DatabaseChoice::IsPostgres()) return RestoreShared();
     RestoreDialog dialog(m_root, this);
     if (dialog.exec() != QDialog::Accepted) return;
     Tell(QStringLiteral("복원했습니다. 복원하기 전의 노트는 백업으로 남겼습니다.\n") + Path(dialog.KeptBefore()));
 }
 
+void DeskWindow::RestoreShared() {
+    BackupFolder folder(m_root);
+    QString file = QFileDialog::getOpenFileName(this, QStringLiteral("공유 노트의 백업"), Path(folder.Folder()),
+                                                QStringLiteral("JSON (*.json)"));
+    if (file.isEmpty()) return;
+    auto answer = QMessageBox::question(this, QStringLiteral("Cartavel"),
+                                        QStringLiteral("공유 노트 전체를 이 백업으로 되돌립니다. 다른 컴퓨터의 작업도 되돌아갑니다.\n") + file);
+    if (answer != QMessageBox::Yes) return;
+    try {
+        std::filesystem::path before = JsonBackup::Restore(DatabaseChoice::Connection(), Chosen(file),
+                                                           folder.PathFor(std::time(nullptr), true, true));
+        Tell(QStringLiteral("복원했습니다. 복원하기 전의 노트는 백업으로 남겼습니다.\n") + Path(before));
+    } catch (const DeskFailure& failure) {
+        Refuse(QString::fromStdString(failure.what()));
+    }
+}
+
 void DeskWindow::ExportItems() {
+    if (RefusedOnShared(QStringLiteral("구매 내역 CSV 내보내기"))) return;
     ExportItemsDialog period(this);
     if (period.exec() != QDialog::Accepted) return;
     QString file = QFileDialog::getSaveFileName(this, QStringLiteral("구매 내역 CSV"), QString(), QStringLiteral("CSV (*.csv)"));
@@ -255,16 +336,24 @@ void DeskWindow::ExportNotebook() {
     QString file = QFileDialog::getSaveFileName(this, QStringLiteral("노트 전체 JSON"), QString(), QStringLiteral("JSON (*.json)"));
     if (file.isEmpty()) return;
     try {
-        Database db(NotebookLayout::NotebookFile(m_root), Database::Mode::ReadOnly);
-        WholeFile::Write(Chosen(file), NotebookJson::Export(db));
+        WholeFile::Write(Chosen(file), ExportedNotebook());
         Tell(QStringLiteral("내보냈습니다.\n") + file);
     } catch (const DeskFailure& failure) {
         Refuse(QString::fromStdString(failure.what()));
     }
 }
 
+std::string DeskWindow::ExportedNotebook() const {
+    if (DatabaseChoice::IsPostgres()) {
+        SharedNotebook notebook(DatabaseChoice::Connection());
+        return NotebookJson::Export(notebook);
+    }
+    Database db(NotebookLayout::NotebookFile(m_root), Database::Mode::ReadOnly);
+    return NotebookJson::Export(db);
+}
+
 void DeskWindow::ImportProducts() {
-    if (!OnMainMenu()) return;
+    if (!OnMainMenu() || RefusedOnShared(QStringLiteral("품목 CSV 가져오기"))) return;
     QString file = QFileDialog::getOpenFileName(this, QStringLiteral("품목 CSV"), QString(), QStringLiteral("CSV (*.csv)"));
     if (file.isEmpty()) return;
     try {
@@ -282,12 +371,20 @@ void DeskWindow::ImportNotebook() {
     QString file = QFileDialog::getOpenFileName(this, QStringLiteral("노트 전체 JSON"), QString(), QStringLiteral("JSON (*.json)"));
     if (file.isEmpty()) return;
     try {
-        Database db(NotebookLayout::NotebookFile(m_root), Database::Mode::ReadWrite);
-        long long rows = NotebookJson::Import(db, WholeFile::Read(Chosen(file)), file.toStdString());
+        long long rows = ImportedNotebook(WholeFile::Read(Chosen(file)), file.toStdString());
         Tell(QStringLiteral("%1행을 가져왔습니다.").arg(rows));
     } catch (const DeskFailure& failure) {
         Refuse(QString::fromStdString(failure.what()));
     }
+}
+
+long long DeskWindow::ImportedNotebook(const std::string& json, const std::string& file) const {
+    if (DatabaseChoice::IsPostgres()) {
+        SharedNotebook notebook(DatabaseChoice::Connection());
+        return NotebookJson::Import(notebook, json, file);
+    }
+    Database db(NotebookLayout::NotebookFile(m_root), Database::Mode::ReadWrite);
+    return NotebookJson::Import(db, json, file);
 }
 
 void DeskWindow::About() {

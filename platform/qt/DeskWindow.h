@@ -4,11 +4,14 @@
 // room on the right for the panels to come. Its size, place and zoom are the
 // window's own settings, in the user's configuration folder; the device
 // program keeps none. Restore and import are offered only while the main
-// menu shows, so that no function holds rows of the notebook meanwhile.
+// menu shows, so that no function holds rows of the notebook meanwhile; so
+// is the choice of a shared notebook (파일 ▸ 공유 노트에 연결…), which is
+// remembered with the window's settings, its password never.
 
 #include <QMainWindow>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 class BackupRunner;
 class CompanionPanel;
@@ -47,10 +50,19 @@ private:
 
     void BackUpNow();
     void RestoreFromBackup();
+    void RestoreShared();
+    // The notebook in use as JSON, and a JSON notebook into it.
+    std::string ExportedNotebook() const;
+    long long ImportedNotebook(const std::string& json, const std::string& file) const;
     void ExportItems();
     void ExportNotebook();
     void ImportProducts();
     void ImportNotebook();
+    void ConnectShared();
+    // The shared notebook remembered, unless the command line chose one.
+    void UseRememberedNotebook();
+    void ShowNotebook();
+    bool RefusedOnShared(const QString& job);
     void About();
     void Tell(const QString& text);
     void Refuse(const QString& text);

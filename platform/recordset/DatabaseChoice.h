@@ -6,7 +6,8 @@
 // argument; the loader and the dialogs never learn which one runs.
 //
 // The connection text may hold a password: it is never printed. What a
-// person reads about the notebook comes from Describe().
+// person reads about the notebook is the connection without its password
+// (the desk's SharedNotebook::Shown).
 
 #include <string>
 

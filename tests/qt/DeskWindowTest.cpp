@@ -2,7 +2,11 @@
 // and keys, restore and import offered only on the main menu, the window's
 // remembered settings, a backup in steps and a restore through its preview.
 
+#include <QApplication>
+#include <QInputDialog>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,6 +24,7 @@
 #include "platform/qt/DeviceScreen.h"
 #include "platform/qt/RestoreDialog.h"
 #include "platform/qt/ScreenZoom.h"
+#include "platform/recordset/DatabaseChoice.h"
 #include "res/resource.h"
 #include "tests/support/TestDevice.h"
 
@@ -48,11 +53,34 @@ protected:
     }
     void TearDown() override {
         desk.reset();
+        DatabaseChoice::UseFile();
         ScreenZoom::Set(ScreenZoom::StartZoom());
         device.Remove();
     }
     QMenu* Menu(int i) const { return desk->menuBar()->actions()[i]->menu(); }
     QAction* Action(const char* name) const { return desk->findChild<QAction*>(QString::fromLatin1(name)); }
+    // Types `connection` into 공유 노트에 연결…; the text of the warning that
+    // follows, if one does (it is closed).
+    QString Connect(const QString& connection) {
+        QString warning;
+        QTimer::singleShot(0, [&] {
+            auto* ask = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(ask, nullptr);
+            ask->setTextValue(connection);
+            QTimer::singleShot(0, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    warning = box->text();
+                    box->accept();
+                }
+            });
+            ask->accept();
+        });
+        Action("connect-shared")->trigger();
+        return warning;
+    }
+    static QString Remembered() {
+        return QSettings(QStringLiteral("cartavel"), QStringLiteral("cartavel")).value(QStringLiteral("notebook/connection")).toString();
+    }
 
     TestDevice device;
     std::unique_ptr<DeskWindow> desk;
@@ -62,7 +90,7 @@ TEST_F(DeskWindowScreen, MenusInKoreanOfferRestoreAndImportOnlyOnTheMainMenu) {
     QStringList titles;
     for (QAction* action : desk->menuBar()->actions()) titles << action->text();
     EXPECT_EQ(titles.join(';'), QStringLiteral("파일(&F);보기(&V);보고서(&R);도움말(&H)"));
-    EXPECT_EQ(Entries(Menu(0)), QStringLiteral("지금 백업(&B);백업에서 복원…(&R);|;내보내기(&E)[구매 내역 CSV…(&C);노트 전체 JSON…(&J)];"
+    EXPECT_EQ(Entries(Menu(0)), QStringLiteral("공유 노트에 연결…(&S);|;지금 백업(&B);백업에서 복원…(&R);|;내보내기(&E)[구매 내역 CSV…(&C);노트 전체 JSON…(&J)];"
                                                "가져오기(&I)[품목 CSV…(&C);노트 전체 JSON…(&J)];|;끝내기(&X)"));
     EXPECT_EQ(Entries(Menu(1)), QStringLiteral("확대(&I)\tCtrl++;축소(&O)\tCtrl+-;원래 크기(&N)\tCtrl+0;|;쇼핑 도우미(&S)"));
     EXPECT_EQ(Entries(Menu(2)), QStringLiteral("차트 보기(&C)"));
@@ -75,7 +103,8 @@ TEST_F(DeskWindowScreen, MenusInKoreanOfferRestoreAndImportOnlyOnTheMainMenu) {
     CMainMenuDlg menu;
     auto offered = [this] {
         emit Menu(0)->aboutToShow();
-        return Action("restore")->isEnabled() && Action("import-products")->isEnabled() && Action("import-notebook")->isEnabled();
+        return Action("restore")->isEnabled() && Action("import-products")->isEnabled() &&
+               Action("import-notebook")->isEnabled() && Action("connect-shared")->isEnabled();
     };
     bool duringFunction = true;
     WhenShown(IDD_BASICINFO, [&](CDialog& shown) {
@@ -141,6 +170,29 @@ TEST_F(DeskWindowScreen, ABackupInStepsThenARestoreThroughItsPreview) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(device.Rows("select SeqNo from ShoppingList_tbl"), "1\n");
     EXPECT_TRUE(dialog.KeptBefore().filename().string().ends_with("-before-restore.cdb"));
+}
+
+// A server that cannot be reached is said, without the password typed, and
+// leaves the file in use; a notebook remembered is used at the next start,
+// and the box emptied goes back to the file.
+TEST_F(DeskWindowScreen, ASharedNotebookIsChosenRememberedWithoutItsPasswordAndLeft) {
+    QString warning = Connect(QStringLiteral("postgresql://kim:secret@/none?host=/nonexistent"));
+    EXPECT_TRUE(warning.startsWith(QStringLiteral("공유 노트를 사용할 수 없습니다."))) << warning.toStdString();
+    EXPECT_FALSE(warning.contains(QStringLiteral("secret")));
+    EXPECT_FALSE(DatabaseChoice::IsPostgres());
+    EXPECT_EQ(Remembered(), QString());
+    EXPECT_EQ(desk->windowTitle(), QStringLiteral("Cartavel"));
+
+    QSettings(QStringLiteral("cartavel"), QStringLiteral("cartavel"))
+        .setValue(QStringLiteral("notebook/connection"), QStringLiteral("postgresql://kim@/cartavel?host=/nonexistent"));
+    desk.reset();
+    desk = std::make_unique<DeskWindow>(m_screen, device.Root(), false, false);
+    EXPECT_EQ(DatabaseChoice::Connection(), "postgresql://kim@/cartavel?host=/nonexistent");
+    EXPECT_EQ(desk->windowTitle(), QStringLiteral("Cartavel — 공유 노트 postgresql://kim@/cartavel?host=/nonexistent"));
+    EXPECT_EQ(Connect(QString()), QString());
+    EXPECT_FALSE(DatabaseChoice::IsPostgres());
+    EXPECT_EQ(Remembered(), QString());
+    EXPECT_EQ(desk->windowTitle(), QStringLiteral("Cartavel"));
 }
 
 } // namespace

@@ -81,6 +81,8 @@ FirstInstallation::Result Outcome(FirstInstallation::Outcome outcome, std::strin
 
 const char* PostgresInstallation::SchemaSql() { return kSchema; }
 
+const char* PostgresInstallation::TakeNotebookSql() { return kTakeNotebook; }
+
 PostgresInstallation::Found PostgresInstallation::Look(PGconn* link, std::string& why) {
     PGresult* result = PQexec(link,
                               "SELECT c.relname, a.attname, a.atttypid IN (20, 21, 23) FROM pg_class c "

@@ -21,6 +21,9 @@ public:
     // not, in Korean, for the person.
     static std::string Problem(PGconn* link);
     static const char* SchemaSql();
+    // Takes the notebook for writing until the transaction ends: the one lock
+    // every program that writes it waits for.
+    static const char* TakeNotebookSql();
 
 private:
     enum class Found { None, Installed, Other };

@@ -49,6 +49,17 @@ std::string StartupDatabase::SharedProblem() {
     return "공유 노트를 사용할 수 없습니다.\n" + installed.message;
 }
 
+std::string StartupDatabase::Switch(const std::string& connection) {
+    if (connection.empty()) {
+        DatabaseChoice::UseFile();
+        return "";
+    }
+    FirstInstallation::Result installed = PostgresInstallation::Install(connection);
+    if (installed.outcome == FirstInstallation::Outcome::Failed) return "공유 노트를 사용할 수 없습니다.\n" + installed.message;
+    DatabaseChoice::UsePostgres(connection);
+    return "";
+}
+
 void StartupDatabase::Prepare(const std::filesystem::path& deviceRoot) {
     std::string problem = Problem(deviceRoot);
     if (problem.empty()) return;

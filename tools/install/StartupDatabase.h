@@ -16,6 +16,13 @@ public:
     // error.
     static void Prepare(const std::filesystem::path& deviceRoot);
 
+    // While the program runs (파일 ▸ 공유 노트에 연결…): tries the shared
+    // notebook `connection` (installing an empty database, as a first run
+    // does) and uses it from the next statement on; an empty connection goes
+    // back to the device's file. Empty when done, else why not, with nothing
+    // changed.
+    static std::string Switch(const std::string& connection);
+
 private:
     static std::string SharedProblem();
 };

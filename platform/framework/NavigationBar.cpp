@@ -1,4 +1,4 @@
-#include "platform/shell/NavigationBar.h"
+#include "platform/framework/NavigationBar.h"
 
 #include "platform/framework/WindowSystem.h"
 

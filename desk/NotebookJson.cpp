@@ -67,7 +67,7 @@ public:
             m_db.Undo();
             throw;
         }
-        return m_nRows;
+        return m_rows;
     }
 
 private:
@@ -101,8 +101,8 @@ private:
     }
 
     void Insert(const NotebookLayout::Table& table, const Json& row) {
-        ++m_nRows;
-        std::string where = table.name + "의 " + std::to_string(m_nRows) + "번째 행";
+        ++m_rows;
+        std::string where = table.name + "의 " + std::to_string(m_rows) + "번째 행";
         if (!row.is_object() || row.size() != table.columns.size()) Fail(where + ": 열이 " + Names(table) + "이 아닙니다");
         std::string sql = "INSERT INTO " + table.name + " VALUES (";
         for (size_t i = 0; i < table.columns.size(); ++i) sql += i ? ",?" : "?";
@@ -147,7 +147,7 @@ private:
 
     Database& m_db;
     const std::string& m_file;
-    long long m_nRows = 0;
+    long long m_rows = 0;
 };
 
 } // namespace

@@ -87,7 +87,7 @@ void BackupRunner::Finished() {
     std::filesystem::path made = m_backup->Target();
     m_steps.stop();
     m_backup.reset();
-    ++m_nMade;
+    ++m_made;
     try {
         BackupFolder(m_root).Prune(std::time(nullptr));
     } catch (const std::exception&) {

@@ -32,7 +32,7 @@ public:
     // The longest one step kept the event loop, in milliseconds.
     double LongestStepMs() const { return m_longestStepMs; }
     // How many backups were kept since the start.
-    int Made() const { return m_nMade; }
+    int Made() const { return m_made; }
 
 private:
     void Step();
@@ -52,5 +52,5 @@ private:
     QTimer m_steps;
     QTimer m_every;
     double m_longestStepMs = 0;
-    int m_nMade = 0;
+    int m_made = 0;
 };

@@ -8,16 +8,16 @@
 BitmapButtonWidget::BitmapButtonWidget(QWidget* parent) : QAbstractButton(parent) {}
 
 void BitmapButtonWidget::SetButton(const CBitmapButton* button) {
-    m_pButton = button;
+    m_button = button;
     m_pixmaps.clear();
     update();
 }
 
 void BitmapButtonWidget::paintEvent(QPaintEvent*) {
-    if (!m_pButton) return;
+    if (!m_button) return;
     using State = CBitmapButton::State;
     State state = !isEnabled() ? State::Disabled : isDown() ? State::Pressed : hasFocus() ? State::Focused : State::Normal;
-    const CBitmap& bitmap = m_pButton->ImageFor(state);
+    const CBitmap& bitmap = m_button->ImageFor(state);
     if (!bitmap.IsLoaded()) return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, PixmapFor(bitmap, QtBitmap::ZoomOf(this)));

@@ -25,7 +25,7 @@ protected:
 private:
     const QPixmap& PixmapFor(const CBitmap& bitmap, int zoom);
 
-    const CBitmapButton* m_pButton = nullptr;
+    const CBitmapButton* m_button = nullptr;
     // By the image's bytes and the zoom it was drawn for.
     std::map<std::pair<const unsigned char*, int>, QPixmap> m_pixmaps;
 };

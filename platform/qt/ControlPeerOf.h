@@ -13,19 +13,19 @@ public:
     // The control of the peer's kind as the class the dialog gives that kind.
     static TControl& AsControl(CWnd& control) { return static_cast<TControl&>(control); }
 
-    TControl& Control() const override { return *m_pControl; }
-    TWidget* Widget() const override { return m_pWidget; }
+    TControl& Control() const override { return *m_control; }
+    TWidget* Widget() const override { return m_widget; }
 
     void ControlReplaced(CWnd& control) override {
-        m_pControl = &AsControl(control);
+        m_control = &AsControl(control);
         ShowAll();
     }
 
 protected:
     ControlPeerOf(DialogPage& page, TControl& control, TWidget* widget)
-        : QtControlPeer(page), m_pControl(&control), m_pWidget(widget) {}
+        : QtControlPeer(page), m_control(&control), m_widget(widget) {}
 
 private:
-    TControl* m_pControl;
-    TWidget* const m_pWidget;
+    TControl* m_control;
+    TWidget* const m_widget;
 };

@@ -57,7 +57,7 @@ DeskWindow::DeskWindow(QtWindowSystem& screen, std::filesystem::path deviceRoot,
     : m_screen(screen.Screen()),
       m_root(std::move(deviceRoot)),
       m_backups(std::make_unique<BackupRunner>(m_root, [this](const QString& line) { statusBar()->showMessage(line); })),
-      m_bAutomatic(automaticBackups) {
+      m_automatic(automaticBackups) {
     setObjectName(QStringLiteral("desk-window"));
     setWindowTitle(QStringLiteral("Cartavel"));
     setWindowIcon(m_screen.windowIcon());
@@ -152,15 +152,15 @@ void DeskWindow::PlaceBeside(QWidget& window) const {
 }
 
 ReportsWindow& DeskWindow::OpenReports() {
-    if (!m_pReports) {
-        m_pReports = new ReportsWindow(NotebookLayout::NotebookFile(m_root), this);
-        PlaceBeside(*m_pReports);
+    if (!m_reports) {
+        m_reports = new ReportsWindow(NotebookLayout::NotebookFile(m_root), this);
+        PlaceBeside(*m_reports);
     }
-    m_pReports->show();
-    m_pReports->raise();
-    m_pReports->activateWindow();
-    m_pReports->Current().Refresh();
-    return *m_pReports;
+    m_reports->show();
+    m_reports->raise();
+    m_reports->activateWindow();
+    m_reports->Current().Refresh();
+    return *m_reports;
 }
 
 void DeskWindow::AddHelpMenu() {
@@ -192,15 +192,15 @@ void DeskWindow::SaveSettings() const {
 
 void DeskWindow::Finish() {
     SaveSettings();
-    if (m_bAutomatic) m_backups->RunNow();
+    if (m_automatic) m_backups->RunNow();
 }
 
 bool DeskWindow::eventFilter(QObject* watched, QEvent* event) {
     // The menu bar is in the first frame; the start's backup waits for it,
     // so that it never delays what the person sees first.
-    if (watched == menuBar() && event->type() == QEvent::Paint && !m_bPainted) {
-        m_bPainted = true;
-        if (m_bAutomatic) QTimer::singleShot(0, this, [this] { m_backups->Start(); });
+    if (watched == menuBar() && event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        if (m_automatic) QTimer::singleShot(0, this, [this] { m_backups->Start(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -58,9 +58,9 @@ private:
     DeviceScreen& m_screen;
     std::filesystem::path m_root;
     std::unique_ptr<BackupRunner> m_backups;
-    bool m_bAutomatic;
-    bool m_bPainted = false;
+    bool m_automatic;
+    bool m_painted = false;
     QList<QAction*> m_mainMenuOnly;
     CompanionPanel* m_companion = nullptr;
-    ReportsWindow* m_pReports = nullptr;
+    ReportsWindow* m_reports = nullptr;
 };

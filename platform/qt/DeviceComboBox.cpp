@@ -16,15 +16,15 @@ DeviceComboBox::DeviceComboBox(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, [this](int index) {
         // Qt reports a pick with Enter both before and after it closes the
         // list: one pick, one report.
-        if (!(m_bListClosing || view()->isVisible()) || m_bPickReported) return;
-        m_bListClosing = false;
-        m_bPickReported = true;
+        if (!(m_listClosing || view()->isVisible()) || m_pickReported) return;
+        m_listClosing = false;
+        m_pickReported = true;
         if (m_picked) m_picked(index);
     });
 }
 
 void DeviceComboBox::showPopup() {
-    m_bPickReported = false;
+    m_pickReported = false;
     QComboBox::showPopup();
     // The list opens on the entry shown in the field: the selected one, or
     // the one whose text was typed, so that the keys start from there.
@@ -35,9 +35,9 @@ void DeviceComboBox::showPopup() {
 void DeviceComboBox::hidePopup() {
     // Qt may close a closed list again on the same pick (Enter in the list
     // does): only the closing of an open one goes with a pick.
-    m_bListClosing = view()->isVisible();
+    m_listClosing = view()->isVisible();
     QComboBox::hidePopup();
-    QTimer::singleShot(0, this, [this] { m_bListClosing = false; });
+    QTimer::singleShot(0, this, [this] { m_listClosing = false; });
 }
 
 void DeviceComboBox::keyPressEvent(QKeyEvent* event) {

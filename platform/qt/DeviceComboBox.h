@@ -24,6 +24,6 @@ protected:
 private:
     std::function<void(int)> m_picked;
     // Qt closes the list and then reports the pick, in one go.
-    bool m_bListClosing = false;
-    bool m_bPickReported = false;
+    bool m_listClosing = false;
+    bool m_pickReported = false;
 };

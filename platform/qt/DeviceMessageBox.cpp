@@ -22,25 +22,25 @@ int DeviceMessageBox::Ask(QWidget* screen, const MessageBoxRequest& request) {
 }
 
 DeviceMessageBox::DeviceMessageBox(QWidget* screen, const MessageBoxRequest& request)
-    : QMessageBox(screen), m_pCaption(new QLabel(this)) {
+    : QMessageBox(screen), m_caption(new QLabel(this)) {
     setObjectName(QStringLiteral("message-box"));
     // The device draws the box and its caption itself; a window manager's
     // frame would only repeat the caption, or be all that shows it.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     QString caption = QtText::ToQString(request.caption);
     setWindowTitle(caption);
-    m_pCaption->setObjectName(QStringLiteral("message-caption"));
-    m_pCaption->setTextFormat(Qt::PlainText);
-    m_pCaption->setText(caption);
-    m_pCaption->setIndent(4);
-    m_pCaption->setAutoFillBackground(true);
-    QPalette bar = m_pCaption->palette();
+    m_caption->setObjectName(QStringLiteral("message-caption"));
+    m_caption->setTextFormat(Qt::PlainText);
+    m_caption->setText(caption);
+    m_caption->setIndent(4);
+    m_caption->setAutoFillBackground(true);
+    QPalette bar = m_caption->palette();
     bar.setColor(QPalette::Window, QColor(0x10, 0x3a, 0x8c));
     bar.setColor(QPalette::WindowText, Qt::white);
-    m_pCaption->setPalette(bar);
-    QFont bold = m_pCaption->font();
+    m_caption->setPalette(bar);
+    QFont bold = m_caption->font();
     bold.setBold(true);
-    m_pCaption->setFont(bold);
+    m_caption->setFont(bold);
     setContentsMargins(1, kCaptionHeight + 1, 1, 1);
 
     setTextFormat(Qt::PlainText);
@@ -56,12 +56,12 @@ DeviceMessageBox::DeviceMessageBox(QWidget* screen, const MessageBoxRequest& req
     case MB_YESNO:
         setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         setDefaultButton(QMessageBox::Yes);
-        m_nClosed = IDNO;
+        m_closed = IDNO;
         break;
     case MB_YESNOCANCEL:
         setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         setDefaultButton(QMessageBox::Yes);
-        m_nClosed = IDCANCEL;
+        m_closed = IDCANCEL;
         break;
     default:
         setStandardButtons(QMessageBox::Ok);
@@ -75,7 +75,7 @@ int DeviceMessageBox::Answer() const {
     case QMessageBox::Yes: return IDYES;
     case QMessageBox::No: return IDNO;
     case QMessageBox::Cancel: return IDCANCEL;
-    default: return m_nClosed;
+    default: return m_closed;
     }
 }
 
@@ -91,8 +91,8 @@ void DeviceMessageBox::showEvent(QShowEvent* event) {
 }
 
 void DeviceMessageBox::FitToScreen() {
-    if (m_bFitting || !layout()) return;
-    m_bFitting = true;
+    if (m_fitting || !layout()) return;
+    m_fitting = true;
     if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) label->setWordWrap(true);
     // The total sizes count the caption bar, which lies in the margins.
     QLayout* boxLayout = layout();
@@ -100,13 +100,13 @@ void DeviceMessageBox::FitToScreen() {
     int height = boxLayout->hasHeightForWidth() ? boxLayout->totalHeightForWidth(width)
                                                 : boxLayout->totalMinimumSize().height();
     setFixedSize(width, height);
-    m_pCaption->setGeometry(1, 1, width - 2, kCaptionHeight);
+    m_caption->setGeometry(1, 1, width - 2, kCaptionHeight);
     // Centred on the device screen, whatever placed it before.
     if (QWidget* screen = parentWidget(); screen && screen->isVisible()) {
         QPoint centre = screen->mapToGlobal(screen->rect().center());
         move(centre.x() - width / 2, centre.y() - this->height() / 2);
     }
-    m_bFitting = false;
+    m_fitting = false;
 }
 
 void DeviceMessageBox::paintEvent(QPaintEvent* event) {

@@ -31,7 +31,7 @@ private:
     void FitToScreen();
     int Answer() const;
 
-    QLabel* m_pCaption;
-    int m_nClosed = IDOK;
-    bool m_bFitting = false;
+    QLabel* m_caption;
+    int m_closed = IDOK;
+    bool m_fitting = false;
 };

@@ -16,20 +16,20 @@
 
 DeviceScreen::DeviceScreen(std::function<void()> closeTopDialog, std::function<void()> captionOk)
     : m_closeTopDialog(std::move(closeTopDialog)),
-      m_pNavigationBar(new NavigationBarView(std::move(captionOk), m_closeTopDialog, this)),
-      m_pPageArea(new QWidget(this)) {
+      m_navigationBar(new NavigationBarView(std::move(captionOk), m_closeTopDialog, this)),
+      m_pageArea(new QWidget(this)) {
     setObjectName(QStringLiteral("device-screen"));
     setFixedSize(DeviceMetrics::kScreenWidth, DeviceMetrics::kScreenHeight);
-    m_pNavigationBar->setGeometry(0, 0, DeviceMetrics::kScreenWidth, DeviceMetrics::kNavigationBarHeight);
-    m_pPageArea->setObjectName(QStringLiteral("page-area"));
-    m_pPageArea->setGeometry(0, DeviceMetrics::kNavigationBarHeight, DeviceMetrics::kScreenWidth,
+    m_navigationBar->setGeometry(0, 0, DeviceMetrics::kScreenWidth, DeviceMetrics::kNavigationBarHeight);
+    m_pageArea->setObjectName(QStringLiteral("page-area"));
+    m_pageArea->setGeometry(0, DeviceMetrics::kNavigationBarHeight, DeviceMetrics::kScreenWidth,
                              DeviceMetrics::kScreenHeight - DeviceMetrics::kNavigationBarHeight);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);
     AddZoomKeys();
-    m_pNavigationBar->installEventFilter(this);
+    m_navigationBar->installEventFilter(this);
 }
 
 void DeviceScreen::AddZoomKeys() {
@@ -50,16 +50,16 @@ bool DeviceScreen::eventFilter(QObject* watched, QEvent* event) {
     // The navigation bar is in every frame, and the screen itself is hidden
     // under its parts. The frame is on the screen once Qt has flushed it, by
     // the next turn of the event loop.
-    if (watched == m_pNavigationBar && event->type() == QEvent::Paint && !m_bPainted) {
-        m_bPainted = true;
+    if (watched == m_navigationBar && event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
         if (m_firstPaint) QTimer::singleShot(0, this, [this] { m_firstPaint(); });
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void DeviceScreen::ShowIcon(HICON icon) {
-    if (!icon || icon == m_hIcon) return;
-    m_hIcon = icon;
+    if (!icon || icon == m_icon) return;
+    m_icon = icon;
     setWindowIcon(QIcon(QPixmap::fromImage(QtBitmap::ToImage(*icon))));
 }
 
@@ -72,7 +72,7 @@ void DeviceScreen::closeEvent(QCloseEvent* event) {
 void DeviceScreen::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && !QApplication::activePopupWidget()) {
         ComposingText::CommitPending();
-        if (m_bEscapeCloses) m_closeTopDialog();
+        if (m_escapeCloses) m_closeTopDialog();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -15,13 +15,13 @@ class DeviceScreen : public QWidget {
 public:
     DeviceScreen(std::function<void()> closeTopDialog, std::function<void()> captionOk);
 
-    NavigationBarView& NavigationBar() const { return *m_pNavigationBar; }
-    QWidget& PageArea() const { return *m_pPageArea; }
+    NavigationBarView& NavigationBar() const { return *m_navigationBar; }
+    QWidget& PageArea() const { return *m_pageArea; }
     void ShowIcon(HICON icon);
     // Called once, when the screen has been painted for the first time.
     void OnFirstPaint(std::function<void()> painted) { m_firstPaint = std::move(painted); }
     // Whether Escape closes the dialog shown (not on the main menu).
-    void SetEscapeCloses(bool closes) { m_bEscapeCloses = closes; }
+    void SetEscapeCloses(bool closes) { m_escapeCloses = closes; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -32,10 +32,10 @@ private:
     void AddZoomKeys();
 
     std::function<void()> m_closeTopDialog;
-    NavigationBarView* m_pNavigationBar;
-    QWidget* m_pPageArea;
-    HICON m_hIcon = nullptr;
+    NavigationBarView* m_navigationBar;
+    QWidget* m_pageArea;
+    HICON m_icon = nullptr;
     std::function<void()> m_firstPaint;
-    bool m_bPainted = false;
-    bool m_bEscapeCloses = true;
+    bool m_painted = false;
+    bool m_escapeCloses = true;
 };

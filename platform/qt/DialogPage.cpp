@@ -128,5 +128,5 @@ void DialogPage::SyncFocus() {
 }
 
 void DialogPage::EndLoopIfEnded() {
-    if (m_pLoop && m_dialog.HasEnded()) m_pLoop->exit();
+    if (m_loop && m_dialog.HasEnded()) m_loop->exit();
 }

@@ -26,7 +26,7 @@ public:
     // Moves the focus, the dialog's and Qt's, to control nID with its text
     // selected, so that what is typed next replaces it.
     void TakeFocusToCorrect(int nID);
-    void SetLoop(QEventLoop* loop) { m_pLoop = loop; }
+    void SetLoop(QEventLoop* loop) { m_loop = loop; }
     void EndLoopIfEnded();
 
 private:
@@ -37,5 +37,5 @@ private:
     QtWindowSystem& m_owner;
     CDialog& m_dialog;
     std::vector<QtControlPeer*> m_peers;  // in template order
-    QEventLoop* m_pLoop = nullptr;
+    QEventLoop* m_loop = nullptr;
 };

@@ -38,7 +38,7 @@ bool EditPeer::FilterInput(QWidget*, QEvent* event) {
     case QEvent::FocusIn:
         // Qt itself selects the whole text on Tab; a tap would place the
         // cursor inside the old number.
-        m_bTapEntering = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+        m_tapEntering = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
         return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
@@ -56,9 +56,9 @@ bool EditPeer::IsNumberField() const {
 bool EditPeer::EnteringTap(QEvent* event) {
     // The tap that enters the field selects its text instead of placing the
     // cursor; the moves and release of that same tap would undo it.
-    if (!m_bTapEntering) return false;
+    if (!m_tapEntering) return false;
     if (event->type() == QEvent::MouseButtonPress) Widget()->selectAll();
-    if (event->type() == QEvent::MouseButtonRelease) m_bTapEntering = false;
+    if (event->type() == QEvent::MouseButtonRelease) m_tapEntering = false;
     return true;
 }
 

@@ -24,5 +24,5 @@ private:
     void Typed(const QString& text);
     void ShowText();
 
-    bool m_bTapEntering = false;  // the focus came with the press of a tap
+    bool m_tapEntering = false;  // the focus came with the press of a tap
 };

@@ -17,7 +17,7 @@ public:
     bool Cp949() const;
 
 private:
-    QDateEdit* m_pFrom;
-    QDateEdit* m_pTo;
-    QComboBox* m_pEncoding;
+    QDateEdit* m_from;
+    QDateEdit* m_to;
+    QComboBox* m_encoding;
 };

@@ -7,55 +7,55 @@
 #include "platform/qt/QtText.h"
 
 ListViewModel::ListViewModel(const CListCtrl& list, QObject* parent)
-    : QAbstractTableModel(parent), m_pList(&list), m_nRows(list.GetItemCount()), m_nColumns(list.GetColumnCount()) {}
+    : QAbstractTableModel(parent), m_list(&list), m_rows(list.GetItemCount()), m_columns(list.GetColumnCount()) {}
 
 void ListViewModel::SetList(const CListCtrl& list) {
-    m_pList = &list;
+    m_list = &list;
     Reload();
 }
 
 void ListViewModel::Reload() {
     beginResetModel();
-    m_nRows = m_pList->GetItemCount();
-    m_nColumns = m_pList->GetColumnCount();
+    m_rows = m_list->GetItemCount();
+    m_columns = m_list->GetColumnCount();
     endResetModel();
 }
 
 void ListViewModel::CellChanged(int row, int column) {
-    if (row < 0 || row >= m_nRows || column < 0 || column >= m_nColumns) return;
+    if (row < 0 || row >= m_rows || column < 0 || column >= m_columns) return;
     QModelIndex cell = index(row, column);
     emit dataChanged(cell, cell, {Qt::DisplayRole});
 }
 
 int ListViewModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_nRows;
+    return parent.isValid() ? 0 : m_rows;
 }
 
 int ListViewModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_nColumns;
+    return parent.isValid() ? 0 : m_columns;
 }
 
 QVariant ListViewModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return QVariant();
-    if (role == Qt::DisplayRole) return QtText::ToQString(m_pList->GetItemText(index.row(), index.column()));
+    if (role == Qt::DisplayRole) return QtText::ToQString(m_list->GetItemText(index.row(), index.column()));
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ColumnAlignment(index.column()) | Qt::AlignVCenter);
     if (role == Qt::SizeHintRole) return QSize(0, DeviceMetrics::kListRowHeight);
     return QVariant();
 }
 
 QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= m_pList->GetColumnCount()) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_list->GetColumnCount()) {
         return QVariant();
     }
-    if (role == Qt::DisplayRole) return QtText::ToQString(m_pList->Column(section).title);
+    if (role == Qt::DisplayRole) return QtText::ToQString(m_list->Column(section).title);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ColumnAlignment(section) | Qt::AlignVCenter);
     return QVariant();
 }
 
 Qt::Alignment ListViewModel::ColumnAlignment(int column) const {
     // The device's list view always draws its first column from the left.
-    if (column == 0 || column >= m_pList->GetColumnCount()) return Qt::AlignLeft;
-    switch (m_pList->Column(column).format) {
+    if (column == 0 || column >= m_list->GetColumnCount()) return Qt::AlignLeft;
+    switch (m_list->Column(column).format) {
     case LVCFMT_RIGHT: return Qt::AlignRight;
     case LVCFMT_CENTER: return Qt::AlignHCenter;
     default: return Qt::AlignLeft;

@@ -25,7 +25,7 @@ public:
 private:
     Qt::Alignment ColumnAlignment(int column) const;
 
-    const CListCtrl* m_pList;
-    int m_nRows = 0;
-    int m_nColumns = 0;
+    const CListCtrl* m_list;
+    int m_rows = 0;
+    int m_columns = 0;
 };

@@ -16,7 +16,7 @@
 #include "platform/qt/QtWindowSystem.h"
 
 ListViewPeer::ListViewPeer(DialogPage& page, CListCtrl& control)
-    : ControlPeerOf(page, control, new DeviceListView(&page)), m_pModel(new ListViewModel(control, this)) {
+    : ControlPeerOf(page, control, new DeviceListView(&page)), m_model(new ListViewModel(control, this)) {
     DeviceListView* view = Widget();
     view->setRootIsDecorated(false);
     view->setItemsExpandable(false);
@@ -30,13 +30,13 @@ ListViewPeer::ListViewPeer(DialogPage& page, CListCtrl& control)
     header->setSectionsMovable(false);
     header->setMinimumSectionSize(0);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    view->setModel(m_pModel);
+    view->setModel(m_model);
     TakeWidget();
 }
 
 void ListViewPeer::ShowState() {
-    m_pModel->SetList(Control());
-    m_bStale = false;
+    m_model->SetList(Control());
+    m_stale = false;
     ShowColumns();
     ShowStyle();
     ShowSelection();
@@ -45,20 +45,20 @@ void ListViewPeer::ShowState() {
 void ListViewPeer::Show(ControlChange change, int row, int column) {
     switch (change) {
     case ControlChange::Columns:
-        m_bNewColumns = true;
-        m_bStale = true;
+        m_newColumns = true;
+        m_stale = true;
         HoldBack();
         break;
     case ControlChange::Rows:
     case ControlChange::RowInserted:
-        m_bStale = true;
+        m_stale = true;
         HoldBack();
         break;
     case ControlChange::Cell:
-        if (!m_bStale) m_pModel->CellChanged(row, column);
+        if (!m_stale) m_model->CellChanged(row, column);
         break;
     case ControlChange::Selection:
-        if (m_bStale) HoldBack();
+        if (m_stale) HoldBack();
         else ShowSelection();
         break;
     case ControlChange::Style: ShowStyle(); break;
@@ -70,22 +70,22 @@ void ListViewPeer::Show(ControlChange change, int row, int column) {
 void ListViewPeer::HoldBack() {
     // Changes outside the person's actions (while a dialog initialises, or
     // under a message box) show at the next turn of the event loop.
-    if (m_bFlushQueued) return;
-    m_bFlushQueued = true;
+    if (m_flushQueued) return;
+    m_flushQueued = true;
     QTimer::singleShot(0, this, [this] { Flush(); });
 }
 
 void ListViewPeer::Flush() {
-    m_bFlushQueued = false;
-    if (!m_bStale) return;
-    m_bStale = false;
+    m_flushQueued = false;
+    if (!m_stale) return;
+    m_stale = false;
     Page().Owner().ApplyChange([this] {
-        m_pModel->Reload();
+        m_model->Reload();
         ShowColumns();
         ShowSelection();
         // Other columns are another table: it starts at its left edge.
-        if (m_bNewColumns) Widget()->horizontalScrollBar()->setValue(0);
-        m_bNewColumns = false;
+        if (m_newColumns) Widget()->horizontalScrollBar()->setValue(0);
+        m_newColumns = false;
     });
 }
 
@@ -143,11 +143,11 @@ bool ListViewPeer::IsWholeNumber(const CString& text) {
 void ListViewPeer::ShowSelection() {
     int row = Control().GetSelectionMark();
     QItemSelectionModel* selection = Widget()->selectionModel();
-    if (row < 0 || row >= m_pModel->rowCount()) {
+    if (row < 0 || row >= m_model->rowCount()) {
         selection->clear();
         return;
     }
-    QModelIndex index = m_pModel->index(row, 0);
+    QModelIndex index = m_model->index(row, 0);
     selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
@@ -167,14 +167,14 @@ bool ListViewPeer::FilterInput(QWidget* target, QEvent* event) {
             ShowColumns();
             return false;
         case QEvent::MouseButtonPress:
-            m_bPressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+            m_pressedOnRows = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
             return true;
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
             return true;
         case QEvent::MouseButtonRelease: {
-            if (!m_bPressed) return true;
-            m_bPressed = false;
+            if (!m_pressedOnRows) return true;
+            m_pressedOnRows = false;
             Flush();
             QModelIndex index = Widget()->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
             int row = index.isValid() ? index.row() : -1;
@@ -206,7 +206,7 @@ bool ListViewPeer::Key(QKeyEvent* event) {
 
 void ListViewPeer::MoveHighlight(int key) {
     Flush();
-    int rows = m_pModel->rowCount();
+    int rows = m_model->rowCount();
     if (rows == 0) return;
     QModelIndex current = Widget()->currentIndex();
     int row = current.isValid() ? current.row() : -1;
@@ -221,7 +221,7 @@ void ListViewPeer::MoveHighlight(int key) {
     case Qt::Key_End: row = rows - 1; break;
     default: return;
     }
-    QModelIndex target = m_pModel->index(std::clamp(row, 0, rows - 1), 0);
+    QModelIndex target = m_model->index(std::clamp(row, 0, rows - 1), 0);
     Widget()->selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
     Widget()->scrollTo(target);
     // The frame leaves the row it was on too; Qt repaints only the cell.

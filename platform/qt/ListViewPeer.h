@@ -37,9 +37,9 @@ private:
     void MoveHighlight(int key);
     void TapHighlighted();
 
-    ListViewModel* m_pModel;
-    bool m_bStale = false;       // rows or columns changed since the last reload
-    bool m_bNewColumns = false;  // columns replaced since the last reload
-    bool m_bFlushQueued = false;
-    bool m_bPressed = false;     // the press of a tap landed on the rows' area
+    ListViewModel* m_model;
+    bool m_stale = false;       // rows or columns changed since the last reload
+    bool m_newColumns = false;  // columns replaced since the last reload
+    bool m_flushQueued = false;
+    bool m_pressedOnRows = false;  // the press of a tap landed on the rows' area
 };

@@ -11,7 +11,7 @@ constexpr int kMargin = 4;
 } // namespace
 
 NavigationBarView::NavigationBarView(std::function<void()> captionOk, std::function<void()> close, QWidget* parent)
-    : QWidget(parent), m_pTitle(new QLabel(this)) {
+    : QWidget(parent), m_title(new QLabel(this)) {
     setObjectName(QStringLiteral("navigation-bar"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0x10, 0x3a, 0x8c));
@@ -19,15 +19,15 @@ NavigationBarView::NavigationBarView(std::function<void()> captionOk, std::funct
     setPalette(palette);
     setAutoFillBackground(true);
 
-    m_pTitle->setObjectName(QStringLiteral("navigation-title"));
-    m_pTitle->setTextFormat(Qt::PlainText);
-    m_pTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont bold = m_pTitle->font();
+    m_title->setObjectName(QStringLiteral("navigation-title"));
+    m_title->setTextFormat(Qt::PlainText);
+    m_title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont bold = m_title->font();
     bold.setBold(true);
-    m_pTitle->setFont(bold);
+    m_title->setFont(bold);
 
-    m_pOk = AddButton(QStringLiteral("caption-ok"), QStringLiteral("ok"), std::move(captionOk));
-    m_pClose = AddButton(QStringLiteral("caption-close"), QStringLiteral("\u00d7"), std::move(close));
+    m_ok = AddButton(QStringLiteral("caption-ok"), QStringLiteral("ok"), std::move(captionOk));
+    m_close = AddButton(QStringLiteral("caption-close"), QStringLiteral("\u00d7"), std::move(close));
 }
 
 QPushButton* NavigationBarView::AddButton(const QString& name, const QString& text, std::function<void()> action) {
@@ -43,22 +43,22 @@ QPushButton* NavigationBarView::AddButton(const QString& name, const QString& te
 }
 
 void NavigationBarView::SetTitle(const QString& title) {
-    m_pTitle->setText(title);
+    m_title->setText(title);
     window()->setWindowTitle(title);
 }
 
 QString NavigationBarView::Title() const {
-    return m_pTitle->text();
+    return m_title->text();
 }
 
 void NavigationBarView::SetCaptionButton(CaptionButton button) {
-    m_pOk->setVisible(button == CaptionButton::Ok);
-    m_pClose->setVisible(button == CaptionButton::Close);
+    m_ok->setVisible(button == CaptionButton::Ok);
+    m_close->setVisible(button == CaptionButton::Close);
 }
 
 void NavigationBarView::resizeEvent(QResizeEvent*) {
-    m_pTitle->setGeometry(kMargin, 0, width() - kButtonWidth - 3 * kMargin, height());
+    m_title->setGeometry(kMargin, 0, width() - kButtonWidth - 3 * kMargin, height());
     QRect button(width() - kButtonWidth - kMargin, 3, kButtonWidth, height() - 6);
-    m_pOk->setGeometry(button);
-    m_pClose->setGeometry(button);
+    m_ok->setGeometry(button);
+    m_close->setGeometry(button);
 }

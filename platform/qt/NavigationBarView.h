@@ -27,7 +27,7 @@ protected:
 private:
     QPushButton* AddButton(const QString& name, const QString& text, std::function<void()> action);
 
-    QLabel* m_pTitle;
-    QPushButton* m_pOk;
-    QPushButton* m_pClose;
+    QLabel* m_title;
+    QPushButton* m_ok;
+    QPushButton* m_close;
 };

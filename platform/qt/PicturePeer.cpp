@@ -15,19 +15,19 @@ void PicturePeer::ShowState() {
     const CBitmap& bitmap = Control().Image();
     if (!bitmap.IsLoaded()) {
         Widget()->clear();
-        m_nShownZoom = 0;
+        m_shownZoom = 0;
         return;
     }
-    m_nShownZoom = QtBitmap::ZoomOf(Widget());
-    Widget()->setPixmap(QtBitmap::ToPixmap(bitmap, m_nShownZoom));
+    m_shownZoom = QtBitmap::ZoomOf(Widget());
+    Widget()->setPixmap(QtBitmap::ToPixmap(bitmap, m_shownZoom));
     Widget()->resize(bitmap.Width(), bitmap.Height());
 }
 
 bool PicturePeer::FilterInput(QWidget* target, QEvent* event) {
     // A change of zoom only repaints: the picture for the new one is drawn
     // when it is first painted at it.
-    if (target == Widget() && event->type() == QEvent::Paint && m_nShownZoom != 0 &&
-        m_nShownZoom != QtBitmap::ZoomOf(Widget())) {
+    if (target == Widget() && event->type() == QEvent::Paint && m_shownZoom != 0 &&
+        m_shownZoom != QtBitmap::ZoomOf(Widget())) {
         ShowState();
     }
     return false;

@@ -17,5 +17,5 @@ protected:
     bool FilterInput(QWidget* target, QEvent* event) override;
 
 private:
-    int m_nShownZoom = 0;
+    int m_shownZoom = 0;
 };

@@ -44,44 +44,44 @@ PriceChartPage::PriceChartPage(std::filesystem::path notebook, QWidget* parent)
     auto* column = new QVBoxLayout(choice);
     column->setContentsMargins(0, 0, 0, 0);
     auto* name = new QLabel(QStringLiteral("품목(&P)"), choice);
-    m_pSearch = new QLineEdit(choice);
-    m_pSearch->setObjectName(QStringLiteral("product-search"));
-    m_pSearch->setPlaceholderText(QStringLiteral("이름으로 찾기"));
-    m_pSearch->setClearButtonEnabled(true);
-    name->setBuddy(m_pSearch);
-    m_pNames = new QStringListModel(this);
-    m_pFilter = new QSortFilterProxyModel(this);
-    m_pFilter->setSourceModel(m_pNames);
-    m_pFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_pProducts = new QListView(choice);
-    m_pProducts->setObjectName(QStringLiteral("products"));
-    m_pProducts->setModel(m_pFilter);
-    m_pProducts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_search = new QLineEdit(choice);
+    m_search->setObjectName(QStringLiteral("product-search"));
+    m_search->setPlaceholderText(QStringLiteral("이름으로 찾기"));
+    m_search->setClearButtonEnabled(true);
+    name->setBuddy(m_search);
+    m_names = new QStringListModel(this);
+    m_filter = new QSortFilterProxyModel(this);
+    m_filter->setSourceModel(m_names);
+    m_filter->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_products = new QListView(choice);
+    m_products->setObjectName(QStringLiteral("products"));
+    m_products->setModel(m_filter);
+    m_products->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* unit = new QLabel(QStringLiteral("단위(&U)"), choice);
-    m_pUnits = new QComboBox(choice);
-    m_pUnits->setObjectName(QStringLiteral("units"));
-    unit->setBuddy(m_pUnits);
+    m_units = new QComboBox(choice);
+    m_units->setObjectName(QStringLiteral("units"));
+    unit->setBuddy(m_units);
     column->addWidget(name);
-    column->addWidget(m_pSearch);
-    column->addWidget(m_pProducts, 1);
+    column->addWidget(m_search);
+    column->addWidget(m_products, 1);
     column->addWidget(unit);
-    column->addWidget(m_pUnits);
+    column->addWidget(m_units);
     Split().insertWidget(0, choice);
     Split().setStretchFactor(0, 1);
     Split().setStretchFactor(1, 4);
     Split().setStretchFactor(2, 2);
 
-    connect(m_pSearch, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_pFilter->setFilterFixedString(text);
-        if (m_pFilter->rowCount() > 0) m_pProducts->setCurrentIndex(m_pFilter->index(0, 0));
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_filter->setFilterFixedString(text);
+        if (m_filter->rowCount() > 0) m_products->setCurrentIndex(m_filter->index(0, 0));
     });
     // Enter in the search takes the first product the list still shows.
-    connect(m_pSearch, &QLineEdit::returnPressed, this, [this] {
-        if (m_pFilter->rowCount() > 0) ChooseProduct(m_pFilter->index(0, 0).data().toString());
+    connect(m_search, &QLineEdit::returnPressed, this, [this] {
+        if (m_filter->rowCount() > 0) ChooseProduct(m_filter->index(0, 0).data().toString());
     });
-    connect(m_pProducts, &QListView::activated, this, [this](const QModelIndex& index) { ChooseProduct(index.data().toString()); });
-    connect(m_pProducts, &QListView::clicked, this, [this](const QModelIndex& index) { ChooseProduct(index.data().toString()); });
-    connect(m_pUnits, &QComboBox::activated, this, [this] { Refresh(); });
+    connect(m_products, &QListView::activated, this, [this](const QModelIndex& index) { ChooseProduct(index.data().toString()); });
+    connect(m_products, &QListView::clicked, this, [this](const QModelIndex& index) { ChooseProduct(index.data().toString()); });
+    connect(m_units, &QComboBox::activated, this, [this] { Refresh(); });
 }
 
 void PriceChartPage::ReloadProducts() {
@@ -89,8 +89,8 @@ void PriceChartPage::ReloadProducts() {
         Database db(Notebook(), Database::Mode::ReadOnly);
         QStringList names;
         for (const std::string& product : PriceHistory::Products(db)) names << QString::fromStdString(product);
-        m_pNames->setStringList(names);
-        m_bLoaded = true;
+        m_names->setStringList(names);
+        m_loaded = true;
     } catch (const DeskFailure& failure) {
         Note(QString::fromStdString(failure.what()));
     }
@@ -107,23 +107,23 @@ bool PriceChartPage::ChooseProduct(const QString& product) {
     }
     if (units.empty()) return false;
     m_product = product;
-    m_pUnits->clear();
-    for (const std::string& u : units) m_pUnits->addItem(QString::fromStdString(u));
-    m_pUnits->setEnabled(units.size() > 1);
+    m_units->clear();
+    for (const std::string& u : units) m_units->addItem(QString::fromStdString(u));
+    m_units->setEnabled(units.size() > 1);
     Refresh();
     return true;
 }
 
 bool PriceChartPage::ChooseUnit(const QString& unit) {
-    int index = m_pUnits->findText(unit);
+    int index = m_units->findText(unit);
     if (index < 0) return false;
-    m_pUnits->setCurrentIndex(index);
+    m_units->setCurrentIndex(index);
     Refresh();
     return true;
 }
 
 QString PriceChartPage::Unit() const {
-    return m_pUnits->currentText();
+    return m_units->currentText();
 }
 
 QString PriceChartPage::Describe(size_t point) const {
@@ -136,20 +136,20 @@ QString PriceChartPage::Describe(size_t point) const {
 }
 
 ChartTable PriceChartPage::Draw(Database& db, QChart& chart, bool dark) {
-    if (!m_bLoaded) {
+    if (!m_loaded) {
         QStringList names;
         for (const std::string& product : PriceHistory::Products(db)) names << QString::fromStdString(product);
-        m_pNames->setStringList(names);
-        m_bLoaded = true;
+        m_names->setStringList(names);
+        m_loaded = true;
     }
-    if (m_product.isEmpty() && m_pNames->rowCount() > 0) {
+    if (m_product.isEmpty() && m_names->rowCount() > 0) {
         // The first product until the person chooses one.
-        m_product = m_pNames->stringList().first();
-        m_pUnits->clear();
-        for (const std::string& u : PriceHistory::Units(db, m_product.toStdString())) m_pUnits->addItem(QString::fromStdString(u));
-        m_pUnits->setEnabled(m_pUnits->count() > 1);
+        m_product = m_names->stringList().first();
+        m_units->clear();
+        for (const std::string& u : PriceHistory::Units(db, m_product.toStdString())) m_units->addItem(QString::fromStdString(u));
+        m_units->setEnabled(m_units->count() > 1);
     }
-    m_pFocus = nullptr;
+    m_focusSeries = nullptr;
     const std::string from = WholeHistory() ? "0000-00-00" : Period().From();
     const std::string to = WholeHistory() ? "9999-12-31" : Period().To();
     m_history = m_product.isEmpty() ? PriceHistory{} : PriceHistory::Read(db, m_product.toStdString(), Unit().toStdString(), from, to);
@@ -200,19 +200,19 @@ ChartTable PriceChartPage::Draw(Database& db, QChart& chart, bool dark) {
         }
         for (QLegendMarker* marker : chart.legend()->markers(line)) marker->setVisible(false);
     }
-    m_pFocus = new QScatterSeries;
-    m_pFocus->setObjectName(QStringLiteral("focus"));
-    m_pFocus->setMarkerSize(20);
-    m_pFocus->setColor(Qt::transparent);
-    m_pFocus->setBorderColor(palette().color(QPalette::Highlight));
-    QPen ring = m_pFocus->pen();
+    m_focusSeries = new QScatterSeries;
+    m_focusSeries->setObjectName(QStringLiteral("focus"));
+    m_focusSeries->setMarkerSize(20);
+    m_focusSeries->setColor(Qt::transparent);
+    m_focusSeries->setBorderColor(palette().color(QPalette::Highlight));
+    QPen ring = m_focusSeries->pen();
     ring.setWidth(3);
     ring.setColor(palette().color(QPalette::Highlight));
-    m_pFocus->setPen(ring);
-    chart.addSeries(m_pFocus);
-    m_pFocus->attachAxis(dates);
-    m_pFocus->attachAxis(prices);
-    for (QLegendMarker* marker : chart.legend()->markers(m_pFocus)) marker->setVisible(false);
+    m_focusSeries->setPen(ring);
+    chart.addSeries(m_focusSeries);
+    m_focusSeries->attachAxis(dates);
+    m_focusSeries->attachAxis(prices);
+    for (QLegendMarker* marker : chart.legend()->markers(m_focusSeries)) marker->setVisible(false);
     const qreal day = 86400000.0;
     dates->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(first ? first - 3 * day : 0)),
                     QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(last ? last + 3 * day : day)));
@@ -223,10 +223,10 @@ ChartTable PriceChartPage::Draw(Database& db, QChart& chart, bool dark) {
 }
 
 void PriceChartPage::Focused(int row) {
-    if (!m_pFocus) return;
-    m_pFocus->clear();
+    if (!m_focusSeries) return;
+    m_focusSeries->clear();
     if (row < 0 || static_cast<size_t>(row) >= m_history.points.size()) return;
     const PriceHistory::Point& p = m_history.points[static_cast<size_t>(row)];
-    m_pFocus->append(Time(p.date), static_cast<qreal>(p.price));
+    m_focusSeries->append(Time(p.date), static_cast<qreal>(p.price));
     Note(Describe(static_cast<size_t>(row)));
 }

@@ -29,9 +29,9 @@ public:
     bool ChooseUnit(const QString& unit);
     QString Product() const { return m_product; }
     QString Unit() const;
-    QLineEdit& Search() const { return *m_pSearch; }
-    QListView& Products() const { return *m_pProducts; }
-    QComboBox& Units() const { return *m_pUnits; }
+    QLineEdit& Search() const { return *m_search; }
+    QListView& Products() const { return *m_products; }
+    QComboBox& Units() const { return *m_units; }
     // What a point tells on hover or focus.
     QString Describe(size_t point) const;
 
@@ -40,13 +40,13 @@ protected:
     void Focused(int row) override;
 
 private:
-    QLineEdit* m_pSearch;
-    QListView* m_pProducts;
-    QStringListModel* m_pNames;
-    QSortFilterProxyModel* m_pFilter;
-    QComboBox* m_pUnits;
+    QLineEdit* m_search;
+    QListView* m_products;
+    QStringListModel* m_names;
+    QSortFilterProxyModel* m_filter;
+    QComboBox* m_units;
     QString m_product;
     PriceHistory m_history;
-    QScatterSeries* m_pFocus = nullptr;
-    bool m_bLoaded = false;
+    QScatterSeries* m_focusSeries = nullptr;
+    bool m_loaded = false;
 };

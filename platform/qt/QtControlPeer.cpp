@@ -73,9 +73,9 @@ bool QtControlPeer::IsEnterPress(QEvent* event) {
 }
 
 void QtControlPeer::Deliver(const std::function<void()>& action) {
-    ++m_nDelivering;
+    ++m_delivering;
     m_page.Owner().Deliver(action);
-    --m_nDelivering;
+    --m_delivering;
 }
 
 bool QtControlPeer::TapTakesFocus() {

@@ -58,7 +58,7 @@ protected:
     void Deliver(const std::function<void()>& action);
     // While this control's own action runs, the control's echo of it is not
     // shown (it would move the cursor under the person's fingers).
-    bool IsDelivering() const { return m_nDelivering > 0; }
+    bool IsDelivering() const { return m_delivering > 0; }
     CDialog& Dialog() const;
     int Id() const;
     DialogPage& Page() const { return m_page; }
@@ -71,5 +71,5 @@ private:
     void FocusArrived(Qt::FocusReason reason);
 
     DialogPage& m_page;
-    int m_nDelivering = 0;
+    int m_delivering = 0;
 };

@@ -34,7 +34,7 @@ void QtWindowSystem::CreateDialogWindow(CDialog& dialog) {
 void QtWindowSystem::RunModalLoop(CDialog& dialog) {
     DialogPage* page = PageOf(dialog);
     if (!page) return;
-    ++m_nInterruptions;
+    ++m_interruptions;
     ShowTopPage();
     m_screen->show();
     m_screen->activateWindow();
@@ -71,7 +71,7 @@ void QtWindowSystem::DestroyDialogWindow(CDialog& dialog) {
 }
 
 int QtWindowSystem::ShowMessageBox(const MessageBoxRequest& request) {
-    ++m_nInterruptions;
+    ++m_interruptions;
     QPointer<QWidget> focus = QApplication::focusWidget();
     int answer = DeviceMessageBox::Ask(m_screen.get(), request);
     GiveKeyboardBack(focus);
@@ -119,9 +119,9 @@ void QtWindowSystem::AfterInput() {
 }
 
 void QtWindowSystem::ApplyChange(const std::function<void()>& change) {
-    ++m_nApplying;
+    ++m_applying;
     change();
-    --m_nApplying;
+    --m_applying;
 }
 
 DialogPage* QtWindowSystem::PageOf(const CDialog& dialog) const {

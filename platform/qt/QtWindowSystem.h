@@ -49,10 +49,10 @@ public:
     // Runs a change that the window system makes itself: focus events it
     // causes (a hidden control hands its focus on) are not the person's.
     void ApplyChange(const std::function<void()>& change);
-    bool IsApplyingChange() const { return m_nApplying > 0; }
+    bool IsApplyingChange() const { return m_applying > 0; }
     // Counts the message boxes and dialogs that came up: a tap that one of
     // them interrupted goes no further.
-    int Interruptions() const { return m_nInterruptions; }
+    int Interruptions() const { return m_interruptions; }
 
 private:
     DialogPage* PageOf(const CDialog& dialog) const;
@@ -68,6 +68,6 @@ private:
     std::unique_ptr<DeviceScreen> m_screen;
     std::vector<DialogPage*> m_pages;  // running dialogs, the top one last
     std::function<void(CDialog&)> m_shownHook;
-    int m_nApplying = 0;
-    int m_nInterruptions = 0;
+    int m_applying = 0;
+    int m_interruptions = 0;
 };

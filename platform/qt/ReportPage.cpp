@@ -44,15 +44,15 @@ QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
 ReportPage::ReportPage(std::filesystem::path notebook, Periods periods, QWidget* parent)
     : QWidget(parent), m_notebook(std::move(notebook)), m_period(Today(periods)), m_periods(periods) {
     auto* layout = new QVBoxLayout(this);
-    m_pBar = new QHBoxLayout;
-    layout->addLayout(m_pBar);
+    m_bar = new QHBoxLayout;
+    layout->addLayout(m_bar);
     if (periods != Periods::YearOnly) {
-        m_pMode = new QComboBox(this);
-        m_pMode->setObjectName(QStringLiteral("period-kind"));
-        m_pMode->setAccessibleName(QStringLiteral("기간"));
-        if (periods == Periods::MonthOrYear) m_pMode->addItems({QStringLiteral("월별"), QStringLiteral("년간")});
-        else m_pMode->addItems({QStringLiteral("년간"), QStringLiteral("전체")});
-        connect(m_pMode, &QComboBox::activated, this, [this](int index) {
+        m_mode = new QComboBox(this);
+        m_mode->setObjectName(QStringLiteral("period-kind"));
+        m_mode->setAccessibleName(QStringLiteral("기간"));
+        if (periods == Periods::MonthOrYear) m_mode->addItems({QStringLiteral("월별"), QStringLiteral("년간")});
+        else m_mode->addItems({QStringLiteral("년간"), QStringLiteral("전체")});
+        connect(m_mode, &QComboBox::activated, this, [this](int index) {
             if (m_periods == Periods::MonthOrYear) {
                 SYSTEMTIME now{};
                 DeviceClock::GetLocalTime(&now);
@@ -60,22 +60,22 @@ ReportPage::ReportPage(std::filesystem::path notebook, Periods periods, QWidget*
             }
             Refresh();
         });
-        m_pBar->addWidget(m_pMode);
+        m_bar->addWidget(m_mode);
     }
-    m_pPrev = Button(QStringLiteral("◀"), QStringLiteral("previous"), this);
-    m_pPrev->setAccessibleName(QStringLiteral("이전 기간"));
-    m_pPeriod = new QLabel(this);
-    m_pPeriod->setObjectName(QStringLiteral("period"));
-    m_pPeriod->setAlignment(Qt::AlignCenter);
-    m_pPeriod->setMinimumWidth(m_pPeriod->fontMetrics().horizontalAdvance(QStringLiteral("0000년00월")) + 12);
-    m_pNext = Button(QStringLiteral("▶"), QStringLiteral("next"), this);
-    m_pNext->setAccessibleName(QStringLiteral("다음 기간"));
-    connect(m_pPrev, &QPushButton::clicked, this, [this] { Step(-1); });
-    connect(m_pNext, &QPushButton::clicked, this, [this] { Step(+1); });
-    m_pBar->addWidget(m_pPrev);
-    m_pBar->addWidget(m_pPeriod);
-    m_pBar->addWidget(m_pNext);
-    m_pBar->addStretch(1);
+    m_prev = Button(QStringLiteral("◀"), QStringLiteral("previous"), this);
+    m_prev->setAccessibleName(QStringLiteral("이전 기간"));
+    m_periodLabel = new QLabel(this);
+    m_periodLabel->setObjectName(QStringLiteral("period"));
+    m_periodLabel->setAlignment(Qt::AlignCenter);
+    m_periodLabel->setMinimumWidth(m_periodLabel->fontMetrics().horizontalAdvance(QStringLiteral("0000년00월")) + 12);
+    m_next = Button(QStringLiteral("▶"), QStringLiteral("next"), this);
+    m_next->setAccessibleName(QStringLiteral("다음 기간"));
+    connect(m_prev, &QPushButton::clicked, this, [this] { Step(-1); });
+    connect(m_next, &QPushButton::clicked, this, [this] { Step(+1); });
+    m_bar->addWidget(m_prev);
+    m_bar->addWidget(m_periodLabel);
+    m_bar->addWidget(m_next);
+    m_bar->addStretch(1);
     auto* exports = new QHBoxLayout;
     exports->addStretch(1);
     for (const char* kind : {"CSV", "PNG", "SVG"}) {
@@ -86,36 +86,36 @@ ReportPage::ReportPage(std::filesystem::path notebook, Periods periods, QWidget*
         exports->addWidget(button);
     }
 
-    m_pChart = new QChart;
-    m_pChart->setAnimationOptions(QChart::NoAnimation);
-    m_pChart->legend()->setAlignment(Qt::AlignBottom);
-    connect(m_pChart, &QChart::plotAreaChanged, this, [this] { PlaceLabels(); });
-    m_pView = new QChartView(m_pChart, this);
-    m_pView->setObjectName(QStringLiteral("chart"));
-    m_pView->setRenderHint(QPainter::Antialiasing);
-    m_pView->setMinimumSize(420, 320);
-    m_pModel = new ChartTableModel(this);
-    m_pTable = new QTableView(this);
-    m_pTable->setObjectName(QStringLiteral("numbers"));
-    m_pTable->setModel(m_pModel);
-    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pTable->setTabKeyNavigation(false);
-    m_pTable->verticalHeader()->setVisible(false);
-    m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    connect(m_pTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    m_chart = new QChart;
+    m_chart->setAnimationOptions(QChart::NoAnimation);
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    connect(m_chart, &QChart::plotAreaChanged, this, [this] { PlaceLabels(); });
+    m_view = new QChartView(m_chart, this);
+    m_view->setObjectName(QStringLiteral("chart"));
+    m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setMinimumSize(420, 320);
+    m_model = new ChartTableModel(this);
+    m_tableView = new QTableView(this);
+    m_tableView->setObjectName(QStringLiteral("numbers"));
+    m_tableView->setModel(m_model);
+    m_tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tableView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tableView->setTabKeyNavigation(false);
+    m_tableView->verticalHeader()->setVisible(false);
+    m_tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(m_tableView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { Focused(current.isValid() ? current.row() : -1); });
-    m_pSplit = new QSplitter(Qt::Horizontal, this);
-    m_pSplit->addWidget(m_pView);
-    m_pSplit->addWidget(m_pTable);
-    m_pSplit->setStretchFactor(0, 3);
-    m_pSplit->setStretchFactor(1, 2);
-    layout->addWidget(m_pSplit, 1);
-    m_pStatus = new QLabel(this);
-    m_pStatus->setObjectName(QStringLiteral("status"));
+    m_split = new QSplitter(Qt::Horizontal, this);
+    m_split->addWidget(m_view);
+    m_split->addWidget(m_tableView);
+    m_split->setStretchFactor(0, 3);
+    m_split->setStretchFactor(1, 2);
+    layout->addWidget(m_split, 1);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(m_pStatus, 1);
+    bottom->addWidget(m_status, 1);
     bottom->addLayout(exports);
     layout->addLayout(bottom);
     ShowPeriod();
@@ -124,22 +124,22 @@ ReportPage::ReportPage(std::filesystem::path notebook, Periods periods, QWidget*
 ReportPage::~ReportPage() = default;
 
 const ChartTable& ReportPage::Table() const {
-    return m_pModel->Table();
+    return m_model->Table();
 }
 
 bool ReportPage::WholeHistory() const {
-    return m_periods == Periods::YearOrAll && m_pMode->currentIndex() == 1;
+    return m_periods == Periods::YearOrAll && m_mode->currentIndex() == 1;
 }
 
 void ReportPage::SetPeriod(const ReportPeriod& period) {
     m_period = m_periods == Periods::MonthOrYear ? period : period.AsYear();
-    if (m_pMode && m_periods == Periods::MonthOrYear) m_pMode->setCurrentIndex(m_period.Monthly() ? 0 : 1);
+    if (m_mode && m_periods == Periods::MonthOrYear) m_mode->setCurrentIndex(m_period.Monthly() ? 0 : 1);
     Refresh();
 }
 
 void ReportPage::SetWholeHistory(bool whole) {
     if (m_periods != Periods::YearOrAll) return;
-    m_pMode->setCurrentIndex(whole ? 1 : 0);
+    m_mode->setCurrentIndex(whole ? 1 : 0);
     Refresh();
 }
 
@@ -151,38 +151,38 @@ bool ReportPage::Step(int direction) {
 
 void ReportPage::ShowPeriod() {
     const bool whole = WholeHistory();
-    m_pPeriod->setText(whole ? QStringLiteral("전체 기간") : QString::fromStdString(m_period.Label()));
-    m_pPrev->setEnabled(!whole && m_period.CanStep(-1));
-    m_pNext->setEnabled(!whole && m_period.CanStep(+1));
+    m_periodLabel->setText(whole ? QStringLiteral("전체 기간") : QString::fromStdString(m_period.Label()));
+    m_prev->setEnabled(!whole && m_period.CanStep(-1));
+    m_next->setEnabled(!whole && m_period.CanStep(+1));
 }
 
 void ReportPage::Refresh() {
-    if (m_bRefreshing) return;
-    m_bRefreshing = true;
+    if (m_refreshing) return;
+    m_refreshing = true;
     ShowPeriod();
     for (const Placed& placed : m_labels) delete placed.item;
     m_labels.clear();
-    m_pChart->removeAllSeries();
-    for (QAbstractAxis* axis : m_pChart->axes()) {
-        m_pChart->removeAxis(axis);
+    m_chart->removeAllSeries();
+    for (QAbstractAxis* axis : m_chart->axes()) {
+        m_chart->removeAxis(axis);
         delete axis;
     }
-    ChartPalette::Apply(*m_pChart, palette());
+    ChartPalette::Apply(*m_chart, palette());
     m_failure.clear();
     try {
         Database db(m_notebook, Database::Mode::ReadOnly);
-        m_pModel->SetTable(Draw(db, *m_pChart, ChartPalette::Dark(palette())));
+        m_model->SetTable(Draw(db, *m_chart, ChartPalette::Dark(palette())));
     } catch (const DeskFailure& failure) {
         m_failure = QString::fromStdString(failure.what());
-        m_pModel->SetTable({});
+        m_model->SetTable({});
     }
-    m_pStatus->setText(m_failure.isEmpty() && m_pModel->rowCount() == 0 ? QStringLiteral("이 기간에 결제한 품목이 없습니다.") : m_failure);
+    m_status->setText(m_failure.isEmpty() && m_model->rowCount() == 0 ? QStringLiteral("이 기간에 결제한 품목이 없습니다.") : m_failure);
     PlaceLabels();
-    m_bRefreshing = false;
+    m_refreshing = false;
 }
 
 void ReportPage::Label(const QString& text, std::function<QPointF()> centre, bool bold) {
-    auto* item = new QGraphicsSimpleTextItem(text, m_pChart);
+    auto* item = new QGraphicsSimpleTextItem(text, m_chart);
     item->setBrush(palette().color(QPalette::Text));
     QFont font = item->font();
     font.setBold(bold);
@@ -212,31 +212,31 @@ bool ReportPage::ExportCsv(const QString& file, bool cp949) {
         return true;
     } catch (const DeskFailure& failure) {
         m_failure = QString::fromStdString(failure.what());
-        m_pStatus->setText(m_failure);
+        m_status->setText(m_failure);
         return false;
     }
 }
 
 bool ReportPage::ExportPng(const QString& file) {
-    if (m_pView->grab().save(file, "PNG")) return true;
+    if (m_view->grab().save(file, "PNG")) return true;
     m_failure = file + QStringLiteral(": 쓸 수 없습니다");
-    m_pStatus->setText(m_failure);
+    m_status->setText(m_failure);
     return false;
 }
 
 bool ReportPage::ExportSvg(const QString& file) {
     QSvgGenerator svg;
     svg.setFileName(file);
-    svg.setSize(m_pView->size());
-    svg.setViewBox(QRect(QPoint(0, 0), m_pView->size()));
-    svg.setTitle(QStringLiteral("Cartavel ") + m_pPeriod->text());
+    svg.setSize(m_view->size());
+    svg.setViewBox(QRect(QPoint(0, 0), m_view->size()));
+    svg.setTitle(QStringLiteral("Cartavel ") + m_periodLabel->text());
     QPainter painter;
     if (!painter.begin(&svg)) {
         m_failure = file + QStringLiteral(": 쓸 수 없습니다");
-        m_pStatus->setText(m_failure);
+        m_status->setText(m_failure);
         return false;
     }
-    m_pView->render(&painter);
+    m_view->render(&painter);
     painter.end();
     return true;
 }
@@ -246,11 +246,11 @@ void ReportPage::ChooseExport(const QString& kind) {
     QString file = QFileDialog::getSaveFileName(this, kind + QStringLiteral("로 내보내기"), QString(), filter);
     if (file.isEmpty()) return;
     bool done = kind == QStringLiteral("CSV") ? ExportCsv(file, false) : kind == QStringLiteral("PNG") ? ExportPng(file) : ExportSvg(file);
-    if (done) m_pStatus->setText(QStringLiteral("내보냈습니다: ") + file);
+    if (done) m_status->setText(QStringLiteral("내보냈습니다: ") + file);
 }
 
 void ReportPage::Note(const QString& text) {
-    m_pStatus->setText(text);
+    m_status->setText(text);
 }
 
 QString ReportPage::Won(long long amount) {

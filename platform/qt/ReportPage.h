@@ -41,9 +41,9 @@ public:
     void SetWholeHistory(bool whole);
     bool Step(int direction);
 
-    QChart& Chart() const { return *m_pChart; }
-    QChartView& View() const { return *m_pView; }
-    QTableView& TableView() const { return *m_pTable; }
+    QChart& Chart() const { return *m_chart; }
+    QChartView& View() const { return *m_view; }
+    QTableView& TableView() const { return *m_tableView; }
     const ChartTable& Table() const;
     const QString& Failure() const { return m_failure; }
 
@@ -57,7 +57,7 @@ protected:
     // the table of their numbers.
     virtual ChartTable Draw(Database& db, QChart& chart, bool dark) = 0;
     // The bar above the chart, for a page's own choices.
-    QHBoxLayout& Bar() const { return *m_pBar; }
+    QHBoxLayout& Bar() const { return *m_bar; }
     // A text in the chart, placed anew whenever the plot area moves (the
     // totals above bars, the total in a donut's middle). Cleared at every
     // refresh.
@@ -67,7 +67,7 @@ protected:
     virtual void Focused(int row) { (void)row; }
     // A line below the chart, for what the person should read now.
     void Note(const QString& text);
-    QSplitter& Split() const { return *m_pSplit; }
+    QSplitter& Split() const { return *m_split; }
     static QString Won(long long amount);
     void changeEvent(QEvent* event) override;
 
@@ -79,22 +79,22 @@ private:
     std::filesystem::path m_notebook;
     ReportPeriod m_period;
     Periods m_periods;
-    QHBoxLayout* m_pBar;
-    QComboBox* m_pMode = nullptr;
-    QPushButton* m_pPrev;
-    QPushButton* m_pNext;
-    QLabel* m_pPeriod;
-    QLabel* m_pStatus;
-    QChart* m_pChart;
-    QChartView* m_pView;
-    QTableView* m_pTable;
-    QSplitter* m_pSplit;
-    ChartTableModel* m_pModel;
+    QHBoxLayout* m_bar;
+    QComboBox* m_mode = nullptr;
+    QPushButton* m_prev;
+    QPushButton* m_next;
+    QLabel* m_periodLabel;
+    QLabel* m_status;
+    QChart* m_chart;
+    QChartView* m_view;
+    QTableView* m_tableView;
+    QSplitter* m_split;
+    ChartTableModel* m_model;
     struct Placed {
         QGraphicsSimpleTextItem* item;
         std::function<QPointF()> centre;
     };
     std::vector<Placed> m_labels;
     QString m_failure;
-    bool m_bRefreshing = false;
+    bool m_refreshing = false;
 };

@@ -18,20 +18,20 @@ class ReportsWindow : public QWidget {
 public:
     ReportsWindow(const std::filesystem::path& notebook, QWidget* parent);
 
-    QTabWidget& Tabs() const { return *m_pTabs; }
-    CategoryChartPage& Categories() const { return *m_pCategories; }
-    MonthChartPage& Months() const { return *m_pMonths; }
-    ShopChartPage& Shops() const { return *m_pShops; }
-    PriceChartPage& Prices() const { return *m_pPrices; }
+    QTabWidget& Tabs() const { return *m_tabs; }
+    CategoryChartPage& Categories() const { return *m_categories; }
+    MonthChartPage& Months() const { return *m_months; }
+    ShopChartPage& Shops() const { return *m_shops; }
+    PriceChartPage& Prices() const { return *m_prices; }
     ReportPage& Current() const;
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QTabWidget* m_pTabs;
-    CategoryChartPage* m_pCategories;
-    MonthChartPage* m_pMonths;
-    ShopChartPage* m_pShops;
-    PriceChartPage* m_pPrices;
+    QTabWidget* m_tabs;
+    CategoryChartPage* m_categories;
+    MonthChartPage* m_months;
+    ShopChartPage* m_shops;
+    PriceChartPage* m_prices;
 };

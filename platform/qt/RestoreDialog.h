@@ -29,8 +29,8 @@ private:
 
     BackupFolder m_folder;
     std::vector<BackupFolder::Entry> m_entries;
-    QTreeWidget* m_pList;
-    QLabel* m_pPreview;
-    QPushButton* m_pRestore;
+    QTreeWidget* m_list;
+    QLabel* m_preview;
+    QPushButton* m_restore;
     std::filesystem::path m_keptBefore;
 };

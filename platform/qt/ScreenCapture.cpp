@@ -11,11 +11,11 @@ ScreenCapture::ScreenCapture(int zoom) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     m_application = std::make_unique<ScreenApplication>(zoom, "cartavel-screenshot");
     m_screen = std::make_unique<QtWindowSystem>();
-    m_pBefore = WindowSystem::Install(m_screen.get());
+    m_before = WindowSystem::Install(m_screen.get());
 }
 
 ScreenCapture::~ScreenCapture() {
-    WindowSystem::Install(m_pBefore);
+    WindowSystem::Install(m_before);
     m_screen.reset();
 }
 

@@ -25,5 +25,5 @@ public:
 private:
     std::unique_ptr<ScreenApplication> m_application;
     std::unique_ptr<QtWindowSystem> m_screen;
-    WindowSystem* m_pBefore = nullptr;
+    WindowSystem* m_before = nullptr;
 };

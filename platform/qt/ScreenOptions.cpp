@@ -14,19 +14,19 @@ bool ScreenOptions::Parse(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
         if (word == "--help" || word == "-h") {
-            m_bHelp = true;
+            m_help = true;
         } else if (word == "--first-paint") {
-            m_bFirstPaint = true;
+            m_measuresFirstPaint = true;
         } else if (word == "--zoom") {
             if (i + 1 >= argc) {
-                m_strError = "--zoom needs a number";
+                m_error = "--zoom needs a number";
                 return false;
             }
             if (!ReadZoom(argv[++i])) return false;
         } else if (word.rfind("--zoom=", 0) == 0) {
             if (!ReadZoom(word.substr(7))) return false;
         } else {
-            m_strError = "unknown argument '" + word + "'";
+            m_error = "unknown argument '" + word + "'";
             return false;
         }
     }
@@ -37,9 +37,9 @@ bool ScreenOptions::ReadZoom(const std::string& word) {
     char* end = nullptr;
     long zoom = std::strtol(word.c_str(), &end, 10);
     if (word.empty() || *end != '\0' || zoom < 1 || zoom > kMaxZoom) {
-        m_strError = "the zoom must be a whole number from 1 to " + std::to_string(kMaxZoom) + ", not '" + word + "'";
+        m_error = "the zoom must be a whole number from 1 to " + std::to_string(kMaxZoom) + ", not '" + word + "'";
         return false;
     }
-    m_nZoom = static_cast<int>(zoom);
+    m_zoom = static_cast<int>(zoom);
     return true;
 }

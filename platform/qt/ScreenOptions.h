@@ -16,17 +16,17 @@ public:
     // with Error(), for anything else.
     bool Parse(int argc, const char* const* argv);
 
-    int Zoom() const { return m_nZoom; }
-    bool MeasuresFirstPaint() const { return m_bFirstPaint; }
-    bool WantsHelp() const { return m_bHelp; }
-    const std::string& Error() const { return m_strError; }
+    int Zoom() const { return m_zoom; }
+    bool MeasuresFirstPaint() const { return m_measuresFirstPaint; }
+    bool WantsHelp() const { return m_help; }
+    const std::string& Error() const { return m_error; }
     static const char* Usage();
 
 private:
     bool ReadZoom(const std::string& word);
 
-    int m_nZoom = kZoomOfScreen;
-    bool m_bHelp = false;
-    bool m_bFirstPaint = false;
-    std::string m_strError;
+    int m_zoom = kZoomOfScreen;
+    bool m_help = false;
+    bool m_measuresFirstPaint = false;
+    std::string m_error;
 };

@@ -35,7 +35,7 @@ int ScreenZoom::ForDensity(double physicalDpi, double platformRatio) {
 
 int ScreenZoom::ForScreen(const QScreen* screen) {
     if (!screen) return kAtDesktopDensity;
-    return ForDensity(screen->physicalDotsPerInch(), screen->devicePixelRatio() / s_nZoom);
+    return ForDensity(screen->physicalDotsPerInch(), screen->devicePixelRatio() / s_zoom);
 }
 
 int ScreenZoom::LargestFitting(QSize deviceSize, QSize frame, QSize available, double platformRatio) {
@@ -66,13 +66,13 @@ int ScreenZoom::Largest() {
     QSize device(DeviceMetrics::kScreenWidth, DeviceMetrics::kScreenHeight);
     QSize frame;
     if (window && window->isVisible()) frame = (window->frameGeometry().size() - window->size()) * ratio;
-    return LargestFitting(device, frame, available, ratio / s_nZoom);
+    return LargestFitting(device, frame, available, ratio / s_zoom);
 }
 
 void ScreenZoom::Set(int zoom) {
     zoom = std::clamp(zoom, kMin, std::max(kMin, std::min(kMax, Largest())));
-    if (zoom == s_nZoom) return;
-    s_nZoom = zoom;
+    if (zoom == s_zoom) return;
+    s_zoom = zoom;
     g_previousHandler = qInstallMessageHandler(QuietAboutLateFactor);
     QHighDpiScaling::setGlobalFactor(zoom);
     qInstallMessageHandler(g_previousHandler);

@@ -38,16 +38,16 @@ public:
     // Sets the zoom (clamped to kMin..Largest()) and brings the shown windows
     // to it.
     static void Set(int zoom);
-    static int Current() { return s_nZoom; }
+    static int Current() { return s_zoom; }
     // The zoom the program started with, for Ctrl+0.
-    static void SetStartZoom(int zoom) { s_nStartZoom = zoom; }
-    static int StartZoom() { return s_nStartZoom; }
+    static void SetStartZoom(int zoom) { s_startZoom = zoom; }
+    static int StartZoom() { return s_startZoom; }
 
 private:
     static void ResizeWindows();
     // The window that shows the device's screen: the widest top-level one.
     static QWidget* DeviceWindow();
 
-    static inline int s_nZoom = 1;
-    static inline int s_nStartZoom = kAtDesktopDensity;
+    static inline int s_zoom = 1;
+    static inline int s_startZoom = kAtDesktopDensity;
 };

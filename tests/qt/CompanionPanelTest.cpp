@@ -12,7 +12,7 @@
 #include "companion/BudgetBook.h"
 #include "dialogs/CShopItemsDlg.h"
 #include "platform/framework/DialogInput.h"
-#include "platform/qt/DeskWindow.h"
+#include "platform/qt/desktop/DeskWindow.h"
 #include "platform/shell/DeviceClock.h"
 #include "tests/support/TestDevice.h"
 

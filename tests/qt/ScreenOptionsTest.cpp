@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/qt/ScreenApplication.h"
-#include "platform/qt/ScreenOptions.h"
+#include "platform/qt/screen/ScreenApplication.h"
+#include "platform/qt/screen/ScreenOptions.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QTest>
 
-#include "platform/qt/DeviceScreen.h"
-#include "platform/qt/NavigationBarView.h"
+#include "platform/qt/screen/DeviceScreen.h"
+#include "platform/qt/widgets/NavigationBarView.h"
 
 namespace {
 constexpr int kPatienceMs = 20000;

@@ -13,7 +13,7 @@
 #include <map>
 
 #include "platform/framework/CDialog.h"
-#include "platform/qt/QtWindowSystem.h"
+#include "platform/qt/screen/QtWindowSystem.h"
 
 class NavigationBarView;
 

@@ -13,7 +13,7 @@
 #include "companion/BasketCommand.h"
 #include "desk/DeskCommand.h"
 #include "platform/framework/CWinApp.h"
-#include "platform/qt/QtProgram.h"
+#include "platform/qt/desktop/QtProgram.h"
 #include "platform/recordset/DatabaseChoice.h"
 #include "platform/shell/DeviceFileSystem.h"
 #include "tools/install/StartupDatabase.h"

@@ -11,7 +11,7 @@
 #include "app/CMainMenuDlg.h"
 #include "platform/framework/CDialog.h"
 #include "platform/framework/NavigationBar.h"
-#include "platform/qt/ScreenCapture.h"
+#include "platform/qt/screen/ScreenCapture.h"
 
 namespace {
 

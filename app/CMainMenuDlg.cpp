@@ -6,7 +6,7 @@
 #include "dialogs/CShopStartDlg.h"
 #include "dialogs/CStatsDlg.h"
 #include "platform/framework/CWinApp.h"
-#include "platform/shell/NavigationBar.h"
+#include "platform/framework/NavigationBar.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CMainMenuDlg, CDialog)

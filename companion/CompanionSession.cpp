@@ -6,9 +6,9 @@
 #include "data/CNumberRules.h"
 #include "platform/framework/CDialog.h"
 #include "platform/framework/CListCtrl.h"
+#include "platform/framework/NavigationBar.h"
 #include "platform/shell/CivilDate.h"
 #include "platform/shell/DeviceClock.h"
-#include "platform/shell/NavigationBar.h"
 
 namespace {
 

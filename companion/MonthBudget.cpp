@@ -32,8 +32,8 @@ void MonthBudget::Compute(const std::map<CString, long long>& budgets, const std
         if (!category.IsEmpty()) byCategory[category] = Line{category, amount, 0, 0, Level::Fine};
     }
     auto whole = budgets.find(CString());
-    m_bWholeBudget = whole != budgets.end();
-    m_whole = Line{CString(), m_bWholeBudget ? whole->second : 0, 0, 0, Level::Fine};
+    m_wholeBudget = whole != budgets.end();
+    m_whole = Line{CString(), m_wholeBudget ? whole->second : 0, 0, 0, Level::Fine};
     for (const Spent& item : spent) {
         Count(m_whole, item);
         if (auto at = byCategory.find(item.category); at != byCategory.end()) Count(at->second, item);
@@ -42,5 +42,5 @@ void MonthBudget::Compute(const std::map<CString, long long>& budgets, const std
         line.level = LevelOf(line.paid + line.priced, line.budget);
         m_lines.push_back(line);
     }
-    if (m_bWholeBudget) m_whole.level = LevelOf(m_whole.paid + m_whole.priced, m_whole.budget);
+    if (m_wholeBudget) m_whole.level = LevelOf(m_whole.paid + m_whole.priced, m_whole.budget);
 }

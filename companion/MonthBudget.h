@@ -32,10 +32,10 @@ public:
     // budget, else its line with a budget of none shows the sums alone).
     const std::vector<Line>& Lines() const { return m_lines; }
     const Line& Whole() const { return m_whole; }
-    bool WholeHasBudget() const { return m_bWholeBudget; }
+    bool WholeHasBudget() const { return m_wholeBudget; }
 
 private:
     std::vector<Line> m_lines;
     Line m_whole;
-    bool m_bWholeBudget = false;
+    bool m_wholeBudget = false;
 };

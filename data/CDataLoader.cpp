@@ -6,10 +6,10 @@
 
 #include "data/CUpdateStatement.h"
 #include "platform/com/ClassRegistry.h"
+#include "platform/com/RecordsetInterfaces.h"
 #include "platform/framework/CComboBox.h"
 #include "platform/framework/CListCtrl.h"
 #include "platform/framework/WindowSystem.h"
-#include "platform/recordset/RecordsetInterfaces.h"
 #include "platform/shell/AsciiCase.h"
 
 namespace {

@@ -13,15 +13,15 @@ CommandArgs::CommandArgs(const std::vector<std::string>& words, const std::set<s
         if (flags.count(name) && equals == std::string::npos) {
             m_options[name] = "";
         } else if (!valued.count(name)) {
-            m_strError = "알 수 없는 옵션 " + word;
+            m_error = "알 수 없는 옵션 " + word;
         } else if (equals != std::string::npos) {
             m_options[name] = word.substr(equals + 1);
         } else if (i + 1 < words.size()) {
             m_options[name] = words[++i];
         } else {
-            m_strError = name + " 뒤에 값이 없습니다";
+            m_error = name + " 뒤에 값이 없습니다";
         }
-        if (Ok() && valued.count(name) && m_options[name].empty()) m_strError = name + "의 값이 비어 있습니다";
+        if (Ok() && valued.count(name) && m_options[name].empty()) m_error = name + "의 값이 비어 있습니다";
     }
 }
 

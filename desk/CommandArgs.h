@@ -14,8 +14,8 @@ public:
     CommandArgs(const std::vector<std::string>& words, const std::set<std::string>& valued,
                 const std::set<std::string>& flags);
 
-    bool Ok() const { return m_strError.empty(); }
-    const std::string& Error() const { return m_strError; }
+    bool Ok() const { return m_error.empty(); }
+    const std::string& Error() const { return m_error; }
     bool Has(const std::string& name) const { return m_options.count(name) > 0; }
     std::string Value(const std::string& name, const std::string& otherwise = "") const;
     const std::vector<std::string>& Words() const { return m_words; }
@@ -23,5 +23,5 @@ public:
 private:
     std::map<std::string, std::string> m_options;
     std::vector<std::string> m_words;
-    std::string m_strError;
+    std::string m_error;
 };

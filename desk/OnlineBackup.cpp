@@ -8,7 +8,7 @@
 #include "desk/NotebookLayout.h"
 
 OnlineBackup::OnlineBackup(const std::filesystem::path& source, const std::filesystem::path& target, bool checked)
-    : m_target(target), m_bChecked(checked) {
+    : m_target(target), m_checked(checked) {
     m_part = target;
     m_part += ".part-" + std::to_string(::getpid());
     std::error_code error;
@@ -27,7 +27,7 @@ OnlineBackup::OnlineBackup(const std::filesystem::path& source, const std::files
 }
 
 OnlineBackup::~OnlineBackup() {
-    if (!m_bDone) Abandon();
+    if (!m_done) Abandon();
 }
 
 void OnlineBackup::Abandon() {
@@ -41,14 +41,14 @@ void OnlineBackup::Abandon() {
 }
 
 bool OnlineBackup::Step(int pages) {
-    if (m_bDone) return true;
+    if (m_done) return true;
     if (!Copy(pages)) return false;
     Finish();
     return true;
 }
 
 bool OnlineBackup::Copy(int pages) {
-    if (m_bCopied) return true;
+    if (m_copied) return true;
     int rc = sqlite3_backup_step(m_backup, pages);
     // The program holds the file a moment: the next step tries again.
     if (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED) return false;
@@ -61,7 +61,7 @@ bool OnlineBackup::Copy(int pages) {
     }
     sqlite3_backup_finish(m_backup);
     m_backup = nullptr;
-    m_bCopied = true;
+    m_copied = true;
     return true;
 }
 
@@ -71,11 +71,11 @@ void OnlineBackup::Run() {
 }
 
 void OnlineBackup::Finish() {
-    if (m_bDone) return;
+    if (m_done) return;
     try {
         // A copy is one file: it keeps no write-ahead log beside it.
         m_copy->Execute("PRAGMA journal_mode=DELETE");
-        if (m_bChecked) NotebookLayout::Check(*m_copy);
+        if (m_checked) NotebookLayout::Check(*m_copy);
     } catch (const DeskFailure& failure) {
         Abandon();
         throw DeskFailure("백업을 확인할 수 없어 남기지 않았습니다: " + std::string(failure.what()));
@@ -88,5 +88,5 @@ void OnlineBackup::Finish() {
         Abandon();
         throw DeskFailure(m_target.string() + ": 백업을 저장할 수 없습니다 (" + error.message() + ")");
     }
-    m_bDone = true;
+    m_done = true;
 }

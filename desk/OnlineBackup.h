@@ -39,9 +39,9 @@ private:
 
     std::filesystem::path m_target;
     std::filesystem::path m_part;
-    bool m_bChecked;
-    bool m_bCopied = false;
-    bool m_bDone = false;
+    bool m_checked;
+    bool m_copied = false;
+    bool m_done = false;
     std::unique_ptr<Database> m_source;
     std::unique_ptr<Database> m_copy;
     sqlite3_backup* m_backup = nullptr;

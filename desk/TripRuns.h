@@ -12,7 +12,7 @@ public:
     bool Starts(const std::string& group, const std::string& trip);
 
 private:
-    bool m_bAny = false;
+    bool m_any = false;
     std::string m_group;
     std::string m_trip;
 };

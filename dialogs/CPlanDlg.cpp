@@ -5,7 +5,7 @@
 #include "data/CStatementBuilder.h"
 #include "data/Statements.h"
 #include "platform/framework/CWinApp.h"
-#include "platform/shell/NavigationBar.h"
+#include "platform/framework/NavigationBar.h"
 #include "res/resource.h"
 
 

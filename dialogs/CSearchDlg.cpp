@@ -8,7 +8,7 @@
 #include "dialogs/CPaymentDlg.h"
 #include "platform/framework/CTime.h"
 #include "platform/framework/CWinApp.h"
-#include "platform/shell/NavigationBar.h"
+#include "platform/framework/NavigationBar.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CSearchDlg, CDialog)

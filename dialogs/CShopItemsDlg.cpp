@@ -8,7 +8,7 @@
 #include "data/Statements.h"
 #include "dialogs/CPaymentDlg.h"
 #include "platform/framework/CWinApp.h"
-#include "platform/shell/NavigationBar.h"
+#include "platform/framework/NavigationBar.h"
 #include "res/resource.h"
 
 namespace {

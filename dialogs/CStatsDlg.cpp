@@ -7,7 +7,7 @@
 #include "dialogs/CMonthStepper.h"
 #include "platform/framework/CTime.h"
 #include "platform/framework/CWinApp.h"
-#include "platform/shell/NavigationBar.h"
+#include "platform/framework/NavigationBar.h"
 #include "res/resource.h"
 
 namespace {

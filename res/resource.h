@@ -1,5 +1,7 @@
 #pragma once
 // Resource numbers: dialog templates, controls, bitmaps and the icon.
+// Each block of control ids is headed by its template's number in parentheses:
+// the scenario driver reads from there which dialog a control's name belongs to.
 
 // Dialog templates.
 #define IDD_MAINMENU 102

@@ -15,8 +15,8 @@ void HeadlessWindowSystem::CreateDialogWindow(CDialog& dialog) {
 
 void HeadlessWindowSystem::RunModalLoop(CDialog& dialog) {
     while (!dialog.HasEnded()) {
-        if (!m_pDriver) throw HeadlessStop{};
-        m_pDriver->Step();
+        if (!m_driver) throw HeadlessStop{};
+        m_driver->Step();
     }
 }
 

@@ -19,7 +19,7 @@ struct ShownMessageBox {
 
 class HeadlessWindowSystem : public WindowSystem {
 public:
-    void SetDriver(HeadlessDriver* driver) { m_pDriver = driver; }
+    void SetDriver(HeadlessDriver* driver) { m_driver = driver; }
     void SetTranscript(std::function<void(const std::string&)> sink) { m_transcript = std::move(sink); }
 
     // Queues the answer (IDYES, IDNO, IDCANCEL, IDOK) for the next message
@@ -46,7 +46,7 @@ private:
     void Write(const std::string& line) const;
     int ChooseAnswer(const MessageBoxRequest& request);
 
-    HeadlessDriver* m_pDriver = nullptr;
+    HeadlessDriver* m_driver = nullptr;
     std::function<void(const std::string&)> m_transcript;
     std::deque<int> m_answers;
     std::vector<ShownMessageBox> m_boxes;

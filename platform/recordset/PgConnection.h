@@ -20,9 +20,9 @@
 #include <string>
 
 #include "platform/com/ComObject.h"
+#include "platform/com/RecordsetInterfaces.h"
 #include "platform/recordset/FailureReason.h"
 #include "platform/recordset/PgDialect.h"
-#include "platform/recordset/RecordsetInterfaces.h"
 
 struct pg_conn;
 typedef struct pg_conn PGconn;

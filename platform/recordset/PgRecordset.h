@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "platform/com/ComObject.h"
+#include "platform/com/RecordsetInterfaces.h"
 #include "platform/recordset/FailureReason.h"
 #include "platform/recordset/FieldSource.h"
 #include "platform/recordset/PgConnection.h"
-#include "platform/recordset/RecordsetInterfaces.h"
 #include "platform/recordset/StoredValue.h"
 
 class PgRecordset : public ComObject<IRecordset, IID_IRecordset>, public FieldSource {

@@ -3,7 +3,7 @@
 // lives inside its recordset and counts references with it.
 
 #include "platform/com/ComObject.h"
-#include "platform/recordset/RecordsetInterfaces.h"
+#include "platform/com/RecordsetInterfaces.h"
 
 class FieldSource;
 

@@ -1,6 +1,6 @@
 #include "platform/recordset/SqlText.h"
 
-#include "platform/recordset/RecordsetInterfaces.h"
+#include "platform/com/RecordsetInterfaces.h"
 #include "platform/shell/AsciiCase.h"
 
 bool SqlText::IsBlank(char16_t c) {

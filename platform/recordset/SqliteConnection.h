@@ -15,8 +15,8 @@
 #include <string>
 
 #include "platform/com/ComObject.h"
+#include "platform/com/RecordsetInterfaces.h"
 #include "platform/recordset/FailureReason.h"
-#include "platform/recordset/RecordsetInterfaces.h"
 
 struct sqlite3;
 struct sqlite3_stmt;

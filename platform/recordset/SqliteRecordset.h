@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "platform/com/ComObject.h"
+#include "platform/com/RecordsetInterfaces.h"
 #include "platform/recordset/FailureReason.h"
 #include "platform/recordset/FieldSource.h"
 #include "platform/recordset/PendingRow.h"
 #include "platform/recordset/RecordsetCursor.h"
-#include "platform/recordset/RecordsetInterfaces.h"
 #include "platform/recordset/SqliteConnection.h"
 
 struct sqlite3;

@@ -13,8 +13,8 @@
 #include "companion/BudgetBook.h"
 #include "dialogs/CShopItemsDlg.h"
 #include "platform/framework/DialogInput.h"
-#include "platform/qt/CompanionPanel.h"
-#include "platform/qt/DeskWindow.h"
+#include "platform/qt/desktop/CompanionPanel.h"
+#include "platform/qt/desktop/DeskWindow.h"
 #include "platform/shell/DeviceClock.h"
 #include "tests/support/TestDevice.h"
 

@@ -12,7 +12,7 @@
 
 #include "tests/support/CScreenTestDlg.h"
 #include "ScreenTest.h"
-#include "platform/qt/MonthCalendarWidget.h"
+#include "platform/qt/widgets/MonthCalendarWidget.h"
 #include "platform/shell/DeviceClock.h"
 
 using namespace ScreenTestIds;

@@ -12,8 +12,8 @@
 #include "platform/framework/CBitmapButton.h"
 #include "platform/framework/CComboBox.h"
 #include "platform/framework/CListCtrl.h"
-#include "platform/qt/DeviceMetrics.h"
-#include "platform/qt/DeviceScreen.h"
+#include "platform/qt/screen/DeviceScreen.h"
+#include "platform/qt/widgets/DeviceMetrics.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "app/CMainMenuDlg.h"
 #include "dialogs/CShopItemsDlg.h"
 #include "dialogs/CShopStartDlg.h"
-#include "platform/qt/MonthCalendarWidget.h"
+#include "platform/qt/widgets/MonthCalendarWidget.h"
 #include "platform/shell/DeviceClock.h"
 #include "res/resource.h"
 #include "tests/support/TestDevice.h"

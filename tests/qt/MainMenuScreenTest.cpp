@@ -7,9 +7,9 @@
 
 #include "ScreenTest.h"
 #include "app/CMainMenuDlg.h"
-#include "platform/qt/DeviceMetrics.h"
-#include "platform/qt/DeviceScreen.h"
-#include "platform/qt/NavigationBarView.h"
+#include "platform/qt/screen/DeviceScreen.h"
+#include "platform/qt/widgets/DeviceMetrics.h"
+#include "platform/qt/widgets/NavigationBarView.h"
 #include "res/resource.h"
 
 namespace {

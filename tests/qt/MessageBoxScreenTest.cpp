@@ -7,8 +7,8 @@
 #include "tests/support/CScreenTestDlg.h"
 #include "ScreenTest.h"
 #include "platform/framework/CWinApp.h"
-#include "platform/qt/DeviceMetrics.h"
-#include "platform/qt/DeviceScreen.h"
+#include "platform/qt/widgets/DeviceMetrics.h"
+#include "platform/qt/screen/DeviceScreen.h"
 
 using namespace ScreenTestIds;
 

@@ -17,7 +17,7 @@
 
 #include "ScreenTest.h"
 #include "app/CMainMenuDlg.h"
-#include "platform/qt/NavigationBarView.h"
+#include "platform/qt/widgets/NavigationBarView.h"
 #include "res/resource.h"
 #include "tests/support/TestDevice.h"
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/qt/ScreenApplication.h"
-#include "platform/qt/ScreenOptions.h"
+#include "platform/qt/screen/ScreenApplication.h"
+#include "platform/qt/screen/ScreenOptions.h"
 
 namespace {
 
@@ -39,17 +39,17 @@ class SavedVariable {
 public:
     explicit SavedVariable(const char* name) : m_name(name) {
         const char* value = std::getenv(name);
-        m_bSet = value != nullptr;
+        m_set = value != nullptr;
         if (value) m_value = value;
     }
     ~SavedVariable() {
-        if (m_bSet) setenv(m_name, m_value.c_str(), 1);
+        if (m_set) setenv(m_name, m_value.c_str(), 1);
         else unsetenv(m_name);
     }
 
 private:
     const char* m_name;
-    bool m_bSet = false;
+    bool m_set = false;
     std::string m_value;
 };
 

@@ -7,14 +7,14 @@
 #include <QLabel>
 #include <QTest>
 
-#include "platform/qt/DeviceScreen.h"
-#include "platform/qt/NavigationBarView.h"
+#include "platform/qt/screen/DeviceScreen.h"
+#include "platform/qt/widgets/NavigationBarView.h"
 
 namespace {
 constexpr int kPatienceMs = 20000;
 }
 
-ScreenTest::ScreenTest() : m_pBefore(WindowSystem::Install(&m_screen)) {
+ScreenTest::ScreenTest() : m_before(WindowSystem::Install(&m_screen)) {
     m_screen.SetDialogShownHook([this](CDialog& dialog) { Shown(dialog); });
     m_boxWatcher.setInterval(10);
     QObject::connect(&m_boxWatcher, &QTimer::timeout, [this] {
@@ -39,7 +39,7 @@ ScreenTest::ScreenTest() : m_pBefore(WindowSystem::Install(&m_screen)) {
 }
 
 ScreenTest::~ScreenTest() {
-    WindowSystem::Install(m_pBefore);
+    WindowSystem::Install(m_before);
 }
 
 INT_PTR ScreenTest::Run(CDialog& dialog, std::function<void(CDialog&)> person) {

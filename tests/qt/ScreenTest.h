@@ -13,7 +13,7 @@
 #include <map>
 
 #include "platform/framework/CDialog.h"
-#include "platform/qt/QtWindowSystem.h"
+#include "platform/qt/screen/QtWindowSystem.h"
 
 class NavigationBarView;
 
@@ -64,7 +64,7 @@ private:
     void Shown(CDialog& dialog);
     void GiveUp();
 
-    WindowSystem* m_pBefore;
+    WindowSystem* m_before;
     std::map<int, std::function<void(CDialog&)>> m_people;
     QTimer m_boxWatcher;
     std::deque<QMessageBox::StandardButton> m_answers;

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "platform/qt/ScreenApplication.h"
-#include "platform/qt/ScreenOptions.h"
+#include "platform/qt/screen/ScreenApplication.h"
+#include "platform/qt/screen/ScreenOptions.h"
 
 namespace {
 

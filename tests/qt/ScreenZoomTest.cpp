@@ -9,12 +9,12 @@
 
 #include "tests/support/CScreenTestDlg.h"
 #include "ScreenTest.h"
-#include "platform/qt/DeviceMetrics.h"
+#include "platform/qt/widgets/DeviceMetrics.h"
 #include "app/CMainMenuDlg.h"
-#include "platform/qt/DeviceScreen.h"
-#include "platform/qt/MenuArt.h"
-#include "platform/qt/ScreenOptions.h"
-#include "platform/qt/ScreenZoom.h"
+#include "platform/qt/screen/DeviceScreen.h"
+#include "platform/qt/widgets/MenuArt.h"
+#include "platform/qt/screen/ScreenOptions.h"
+#include "platform/qt/screen/ScreenZoom.h"
 #include "res/resource.h"
 
 using namespace ScreenTestIds;

@@ -16,8 +16,8 @@
 
 #include "ScreenTest.h"
 #include "app/CMainMenuDlg.h"
-#include "platform/qt/DeviceScreen.h"
-#include "platform/qt/NavigationBarView.h"
+#include "platform/qt/screen/DeviceScreen.h"
+#include "platform/qt/widgets/NavigationBarView.h"
 #include "platform/shell/DeviceClock.h"
 #include "res/resource.h"
 #include "tests/support/TestDevice.h"

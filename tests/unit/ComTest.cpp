@@ -8,7 +8,7 @@
 #include "platform/com/Bstr.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ComObject.h"
-#include "platform/recordset/RecordsetInterfaces.h"
+#include "platform/com/RecordsetInterfaces.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "StepDriver.h"
 #include "dialogs/CPaymentDlg.h"
 #include "platform/framework/DialogInput.h"
-#include "platform/shell/NavigationBar.h"
+#include "platform/framework/NavigationBar.h"
 #include "res/resource.h"
 
 namespace {

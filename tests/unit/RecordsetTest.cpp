@@ -3,7 +3,7 @@
 
 #include "tests/support/DatabaseFixture.h"
 
-#include "platform/recordset/RecordsetInterfaces.h"
+#include "platform/com/RecordsetInterfaces.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/script/ResourceNames.h"
 #include "tools/script/ScenarioParser.h"
 #include "tools/script/TextArgument.h"
 
@@ -122,6 +123,28 @@ TEST(ScenarioParserTest, ReadsTheArgumentsOfEachForm) {
     EXPECT_EQ(commands[8].caption, CString(u"확인"));
     EXPECT_EQ(commands[8].text, CString(u"삭제\n할까요?"));
     EXPECT_EQ(commands[8].buttons, "yesnocancel");
+}
+
+TEST(ScenarioParserTest, ControlsAndTemplatesMayBeNamedAsInTheResourceHeader) {
+    auto commands = Parsed("expect dialog IDD_PLAN\ntype IDC_SI_EDIT_PRICE 1200\nclick IDC_PL_BTN_SAVE\n");
+    ASSERT_EQ(commands.size(), 3u);
+    EXPECT_EQ(commands[0].id, 129);
+    // A control's name waits for the dialog in front: one number means
+    // different controls in different dialogs.
+    EXPECT_EQ(commands[1].controlName, "IDC_SI_EDIT_PRICE");
+    EXPECT_EQ(commands[1].text, CString(u"1200"));
+    EXPECT_EQ(commands[1].label, "type IDC_SI_EDIT_PRICE");
+    EXPECT_EQ(commands[2].controlName, "IDC_PL_BTN_SAVE");
+    EXPECT_EQ(ResourceNames::ControlNumber("IDC_PL_BTN_SAVE", 129), 1010);
+    EXPECT_EQ(ResourceNames::ControlNumber("IDC_PL_BTN_SAVE", 134), std::nullopt);
+    EXPECT_EQ(ResourceNames::OwnerOf("IDC_PL_BTN_SAVE"), 129);
+
+    EXPECT_EQ(ParseError("click IDC_NO_SUCH"),
+              "line 1: click: expected a control id, found \"IDC_NO_SUCH\", the name of no control");
+    EXPECT_EQ(ParseError("click IDD_PLAN"),
+              "line 1: click: expected a control id, found \"IDD_PLAN\", the name of no control");
+    EXPECT_EQ(ParseError("expect dialog IDC_PL_BTN_SAVE"),
+              "line 1: expect dialog: expected a dialog template, found \"IDC_PL_BTN_SAVE\", the name of no template");
 }
 
 TEST(ScenarioParserTest, ExpectDbTakesTheBarLinesThatFollow) {

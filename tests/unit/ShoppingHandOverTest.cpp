@@ -12,7 +12,7 @@
 #include "platform/framework/CListCtrl.h"
 #include "platform/framework/DialogInput.h"
 #include "platform/shell/DeviceClock.h"
-#include "platform/shell/NavigationBar.h"
+#include "platform/framework/NavigationBar.h"
 #include "res/resource.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <clocale>
 #include <string>
 
-#include "platform/recordset/RecordsetInterfaces.h"
+#include "platform/com/RecordsetInterfaces.h"
 #include "platform/recordset/SqlText.h"
 
 namespace {

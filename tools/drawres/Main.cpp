@@ -21,7 +21,7 @@
 #include <QRadialGradient>
 #include <QString>
 
-#include "platform/qt/MenuArt.h"
+#include "platform/qt/widgets/MenuArt.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -10,8 +10,8 @@
 
 #include "app/CMainMenuDlg.h"
 #include "platform/framework/CDialog.h"
-#include "platform/qt/ScreenCapture.h"
-#include "platform/shell/NavigationBar.h"
+#include "platform/framework/NavigationBar.h"
+#include "platform/qt/screen/ScreenCapture.h"
 
 namespace {
 

@@ -21,6 +21,7 @@ struct ScenarioCommand {
     std::string source;       // the line as written, for the transcript
     std::string label;        // how messages name it: the command and what it addresses
     int id = 0;               // ID; for `expect dialog` the template, -1 for none
+    std::string controlName;  // ID written as its resource name: resolved when it runs
     int number = 0;           // N or ROW; for `answer` the answer (IDYES ...)
     bool byIndex = false;     // `choose ID #N`
     CString text;             // TEXT; for `expect box` the box's text

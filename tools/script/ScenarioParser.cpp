@@ -5,6 +5,7 @@
 
 #include "platform/shell/CivilDate.h"
 #include "platform/shell/TextEncoding.h"
+#include "tools/script/ResourceNames.h"
 #include "tools/script/TextArgument.h"
 
 namespace {
@@ -153,10 +154,16 @@ bool ScenarioParser::ParseControlArguments(Syntax syntax, ArgumentCursor& cursor
     }
 }
 
+// A number, or a name that only the dialog in front at that moment can resolve.
 bool ScenarioParser::ReadId(ArgumentCursor& cursor, ScenarioCommand& command) {
     ArgumentCursor before = cursor;
     std::string_view word = cursor.NextWord();
-    if (!ParseInteger(word, command.id) || command.id < 0 || word.front() == '-') {
+    if (ResourceNames::LooksLikeName(word)) {
+        if (!ResourceNames::IsControlName(word)) {
+            return Fail("expected a control id, found \"" + std::string(word) + "\", the name of no control");
+        }
+        command.controlName = std::string(word);
+    } else if (!ParseInteger(word, command.id) || command.id < 0 || word.front() == '-') {
         return Fail("expected a control id, found " + Found(before, word));
     }
     m_label += " " + std::string(word);
@@ -225,6 +232,10 @@ bool ScenarioParser::ReadDialogId(ArgumentCursor& cursor, int& id) {
     std::string_view word = cursor.NextWord();
     if (word == "none") {
         id = -1;
+    } else if (ResourceNames::LooksLikeName(word)) {
+        std::optional<int> number = ResourceNames::TemplateNumber(word);
+        if (!number) return Fail("expected a dialog template, found \"" + std::string(word) + "\", the name of no template");
+        id = *number;
     } else if (!ParseInteger(word, id) || id < 0 || word.front() == '-') {
         return Fail("expected a dialog template number or none, found " + Found(before, word));
     }

@@ -11,6 +11,7 @@
 #include "tools/script/ControlDump.h"
 #include "tools/script/ControlExpectations.h"
 #include "tools/script/DatabaseCommands.h"
+#include "tools/script/ResourceNames.h"
 #include "tools/script/ScriptFailure.h"
 
 ScenarioRunner::ScenarioRunner(std::vector<ScenarioCommand> commands, const std::filesystem::path& deviceRoot)
@@ -67,7 +68,8 @@ void ScenarioRunner::Execute(const ScenarioCommand& command) {
     }
 }
 
-void ScenarioRunner::Dispatch(const ScenarioCommand& command) {
+void ScenarioRunner::Dispatch(const ScenarioCommand& written) {
+    const ScenarioCommand command = Resolved(written);
     switch (command.kind) {
     case CommandKind::Install: return Write(DatabaseCommands::Install());
     case CommandKind::Sql: return DatabaseCommands::Sql(command);
@@ -86,6 +88,22 @@ void ScenarioRunner::Dispatch(const ScenarioCommand& command) {
     default:
         return ControlExpectations::Run(command, RunningDialog());
     }
+}
+
+// A control written by its name gets the number it has in the dialog in front;
+// the same name in another dialog's template is an error, not a guess.
+ScenarioCommand ScenarioRunner::Resolved(const ScenarioCommand& written) const {
+    if (written.controlName.empty()) return written;
+    const int templateId = RunningDialog().TemplateId();
+    std::optional<int> number = ResourceNames::ControlNumber(written.controlName, templateId);
+    if (!number) {
+        throw ScriptFailure::Expected(
+            "control " + written.controlName + " in dialog " + std::to_string(templateId),
+            "a name of dialog " + std::to_string(ResourceNames::OwnerOf(written.controlName)));
+    }
+    ScenarioCommand command = written;
+    command.id = *number;
+    return command;
 }
 
 void ScenarioRunner::Start() {

@@ -26,7 +26,8 @@ private:
     enum class Program { NotStarted, Running, Ended };
 
     void Execute(const ScenarioCommand& command);
-    void Dispatch(const ScenarioCommand& command);
+    void Dispatch(const ScenarioCommand& written);
+    ScenarioCommand Resolved(const ScenarioCommand& written) const;
     void Start();
     static void Today(const ScenarioCommand& command);
     void Dump(const ScenarioCommand& command);

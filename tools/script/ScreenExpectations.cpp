@@ -1,7 +1,7 @@
 #include "tools/script/ScreenExpectations.h"
 
 #include "platform/framework/CDialog.h"
-#include "platform/shell/NavigationBar.h"
+#include "platform/framework/NavigationBar.h"
 #include "tools/script/MessageText.h"
 #include "tools/script/ScriptFailure.h"
 

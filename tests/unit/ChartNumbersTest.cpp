@@ -70,7 +70,7 @@ protected:
 TEST_F(ChartNumbers, EachChartHoldsTheKnownNotebooksNumbers) {
   for (bool older : {false, true}) {
     SCOPED_TRACE(older ? "without the paid indexes" : "installed");
-    if (older) device.Sql("DROP INDEX ShoppingList_Paid; DROP INDEX ShoppingList_PaidProduct");
+    if (older) device.Sql("DROP INDEX ShoppingList_Paid; DROP INDEX ShoppingList_PaidPrice");
     EXPECT_EQ(CategorySpending::Read(*db, ReportPeriod::OfMonth(2024, 3)).Table().rows,
               (Rows{{"곡물", "500", "13.2"}, {"과일", "3300", "86.8"}, {"<총계>", "3800", "100.0"}}));
     EXPECT_EQ(ShopSpending::Read(*db, ReportPeriod::OfMonth(2024, 3)).Table().rows,

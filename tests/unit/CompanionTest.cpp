@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <set>
 #include <sstream>
+#include <tuple>
+#include <vector>
 
 #include "companion/BasketCommand.h"
 #include "companion/BasketReport.h"
@@ -124,6 +129,67 @@ TEST_F(CompanionTest, BasketPricesThePlanAtEveryShopAndTheSplit) {
     Planned(20, "쌀", "kg", 2);
     EXPECT_FALSE(BasketReport::Compare(basket, problem));
     EXPECT_NE(problem.Find(u"너무 큽니다"), -1);
+}
+
+// The latest price of each product and unit of the plan at each shop, as
+// the basket reads it, against the same rule applied to every row by hand:
+// many rows of one day at one shop (the highest SeqNo wins, whatever the
+// order they were stored in), a shop named '', other units of a planned
+// product, a paid row without a shop or a date (no price at a shop), and
+// rows priced later but not paid (no price yet). The same on a notebook
+// without the prices' index, which is read another way.
+TEST_F(CompanionTest, LatestPricesAreEachShopsLastPaidRowWithOrWithoutThePricesIndex) {
+    const char* products[] = {"사과", "배", "우유", "쌀"};
+    const char* units[] = {"개", "봉지"};
+    const char* shops[] = {"", "갑마트", "을마트", "병마트", "정마트"};
+    struct Row { std::string product, unit, shop, date; int seq; long long price; };
+    std::vector<Row> paid;
+    unsigned state = 7;
+    auto next = [&state](unsigned below) { state = state * 1103515245u + 12345u; return (state >> 16) % below; };
+    for (int i = 0; i < 400; ++i) {
+        // SeqNo runs against the insertion order within a day: stored order is no hint.
+        Row row{products[next(4)], units[next(2)], shops[next(5)], "2024-0" + std::to_string(1 + next(3)) + "-1" +
+                std::to_string(next(2)), 1000 - i, 100 + 10 * static_cast<long long>(next(50))};
+        Paid(row.seq, row.product, row.unit, row.shop, row.date, row.price, 1, 1 + next(9));
+        paid.push_back(row);
+    }
+    Sql("insert into ShoppingList_tbl values (2000,'과일','사과',1,'개',1,'',0,0,1,'2024-12-31',NULL,9,'Y')");
+    Sql("insert into ShoppingList_tbl values (2001,'과일','사과',1,'개',1,'',0,0,1,NULL,'갑마트',9,'Y')");
+    Planned(3000, "사과", "개", 1, 5, "2024-12-31");  // priced at 갑마트's date, not paid
+    Sql("update ShoppingList_tbl set StoreName = '갑마트', Price = 5 where SeqNo = 3000");
+    Planned(3001, "우유", "봉지", 2);
+    Planned(3002, "쌀", "개", 1);
+    Planned(3003, "쌀", "개", 4);  // the same pair twice
+    Planned(3004, "소금", "개", 1);  // never paid
+
+    std::set<std::pair<std::string, std::string>> plan = {{"사과", "개"}, {"우유", "봉지"}, {"쌀", "개"}};
+    std::map<std::string, Row> last;  // product|unit|shop -> its latest paid row
+    for (const Row& row : paid) {
+        if (!plan.count({row.product, row.unit})) continue;
+        Row& known = last.try_emplace(row.product + "|" + row.unit + "|" + row.shop, row).first->second;
+        if (std::tie(row.date, row.seq) > std::tie(known.date, known.seq)) known = row;
+    }
+    std::vector<std::string> expected;
+    for (const auto& [key, row] : last) {
+        expected.push_back(key + "|" + row.date + "|" + std::to_string(row.seq) + "|" + std::to_string(row.price));
+    }
+    std::sort(expected.begin(), expected.end());
+    ASSERT_EQ(expected.size(), 3u * 5u);
+
+    for (bool older : {false, true}) {
+        SCOPED_TRACE(older ? "without the prices' index" : "installed");
+        if (older) Sql("DROP INDEX ShoppingList_PaidPrice");
+        std::vector<PriceRecord> records;
+        ASSERT_TRUE(NotebookQueries::LatestPrices(records));
+        std::vector<std::string> read;
+        for (const PriceRecord& r : records) {
+            if (!plan.count({r.product.ToUtf8(), r.unit.ToUtf8()})) continue;
+            read.push_back(r.product.ToUtf8() + "|" + r.unit.ToUtf8() + "|" + r.shop.ToUtf8() + "|" + r.date.ToUtf8() +
+                           "|" + std::to_string(r.seqNo) + "|" + std::to_string(r.price));
+        }
+        std::sort(read.begin(), read.end());
+        EXPECT_EQ(read, expected);
+    }
 }
 
 TEST_F(CompanionTest, BasketCommandRefusesMisuseAndAMissingNotebook) {

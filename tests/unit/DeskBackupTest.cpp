@@ -128,7 +128,7 @@ TEST_F(DeskBackupTest, RestoreBringsTheBackupBackKeepsTheNotebookBeforeAndRefuse
     {
         TestDevice other;
         other.Create("desk-backup-lacking");
-        other.Sql("drop index ShoppingList_Unpaid; drop index ShoppingList_Paid; drop index ShoppingList_PaidProduct; "
+        other.Sql("drop index ShoppingList_Unpaid; drop index ShoppingList_Paid; drop index ShoppingList_PaidPrice; "
                   "alter table ShoppingList_tbl drop column PayYN");
         std::filesystem::copy_file(FirstInstallation::DatabasePath(other.Root()), lacking);
         other.Remove();

@@ -84,7 +84,7 @@ TEST_F(StorageSetup, APeriodsPaidRowsAreReadFromThePaidIndexAloneAndAProductsFro
     }
     std::string plan = Plan("select ShpDate, StoreName, MgrNo, Price, ShpQty from ShoppingList_tbl where ProdName = 'a' and "
                             "UnitName = 'b' and ShpDate >= '0' and ShpDate <= '9' and ShpAmount > 0 and PayYN = 'Y'");
-    EXPECT_NE(plan.find("USING INDEX ShoppingList_PaidProduct"), std::string::npos) << plan;
+    EXPECT_NE(plan.find("USING INDEX ShoppingList_PaidPrice"), std::string::npos) << plan;
 }
 
 TEST_F(StorageSetup, PaidRowsLeaveTheListsAndAnUndonePaymentBringsThemBack) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <system_error>
 
+#include "tools/install/PaidIndexes.h"
+
 namespace {
 
 // Whole numbers of 32 bits only: a value that would not read back the same
@@ -56,17 +58,8 @@ const char* const kSchema =
     // rows, in product order: this index holds just those, so their refresh
     // walks a few hundred entries however many trips have been paid, and
     // needs no sort. A paid row leaves it, an undone payment brings it back.
-    "CREATE INDEX ShoppingList_Unpaid ON ShoppingList_tbl (ProdName) WHERE PayYN <> 'Y';\n"
-    // The statistics, the search and the charts read the paid rows of a
-    // period: this index holds just those, in date order, with every column
-    // they read, so a year costs its own rows and never a visit to the table,
-    // however long the history. The price chart reads one product's paid
-    // rows. SeqNo follows the trip number so that the items of one trip
-    // come in the order they were planned, as the table gives them. A file
-    // without these indexes works the same, only slower.
-    "CREATE INDEX ShoppingList_Paid ON ShoppingList_tbl\n"
-    "  (ShpDate, MgrNo, SeqNo, StoreName, CategoryName, ProdName, ShpAmount, PayYN) WHERE PayYN = 'Y';\n"
-    "CREATE INDEX ShoppingList_PaidProduct ON ShoppingList_tbl (ProdName, UnitName, ShpAmount) WHERE PayYN = 'Y';\n";
+    "CREATE INDEX ShoppingList_Unpaid ON ShoppingList_tbl (ProdName) WHERE PayYN <> 'Y';\n";
+// The indexes of paid rows follow (PaidIndexes).
 
 // Outside the schema's transaction, since SQLite refuses to change the
 // journal inside one. A write-ahead log commits a change by appending it to
@@ -85,7 +78,8 @@ FirstInstallation::Result Failed(const std::string& why) {
 } // namespace
 
 const char* FirstInstallation::SchemaSql() {
-    return kSchema;
+    static const std::string schema = std::string(kSchema) + PaidIndexes::Sql();
+    return schema.c_str();
 }
 
 std::filesystem::path FirstInstallation::DatabasePath(const std::filesystem::path& deviceRoot) {
@@ -104,7 +98,7 @@ std::string MakeTables(const std::filesystem::path& file) {
         return why;
     }
     char* message = nullptr;
-    std::string script = std::string("BEGIN;\n") + kSchema + "COMMIT;\n";
+    std::string script = std::string("BEGIN;\n") + FirstInstallation::SchemaSql() + "COMMIT;\n";
     rc = sqlite3_exec(db, script.c_str(), nullptr, nullptr, &message);
     std::string why = rc == SQLITE_OK ? "" : message ? message : sqlite3_errmsg(db);
     sqlite3_free(message);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/install/DatabaseLayout.h"
+#include "tools/install/PaidIndexes.h"
 
 namespace {
 
@@ -79,7 +80,10 @@ FirstInstallation::Result Outcome(FirstInstallation::Outcome outcome, std::strin
 
 } // namespace
 
-const char* PostgresInstallation::SchemaSql() { return kSchema; }
+const char* PostgresInstallation::SchemaSql() {
+    static const std::string schema = std::string(kSchema) + PaidIndexes::Sql();
+    return schema.c_str();
+}
 
 const char* PostgresInstallation::TakeNotebookSql() { return kTakeNotebook; }
 
@@ -147,7 +151,7 @@ FirstInstallation::Result PostgresInstallation::Install(const std::string& conne
             result = Outcome(FirstOutcome::Failed, where + " holds other tables of the same names; it was left as it is (" + why + ")");
             break;
         case Found::None:
-            if (Run(link, kSchema, why) && Run(link, "COMMIT", why)) {
+            if (Run(link, SchemaSql(), why) && Run(link, "COMMIT", why)) {
                 result = Outcome(FirstOutcome::Created, "created the tables of " + where);
             } else {
                 result = Outcome(FirstOutcome::Failed, "cannot create the tables of " + where + ": " + why);

@@ -132,7 +132,7 @@ public:
             m_rows.Undo();
             throw;
         }
-        return m_rows;
+        return m_rowsRead;
     }
 
 private:
@@ -170,8 +170,8 @@ private:
     }
 
     void Insert(const NotebookLayout::Table& table, const Json& row) {
-        ++m_rows;
-        std::string where = table.name + "의 " + std::to_string(m_rows) + "번째 행";
+        ++m_rowsRead;
+        std::string where = table.name + "의 " + std::to_string(m_rowsRead) + "번째 행";
         if (!row.is_object() || row.size() != table.columns.size()) Fail(where + ": 열이 " + Names(table) + "이 아닙니다");
         NotebookRows::Row cells(table.columns.size());
         for (size_t i = 0; i < table.columns.size(); ++i) {
@@ -211,7 +211,7 @@ private:
     NotebookRows& m_rows;
     const std::string& m_file;
     bool m_replace;
-    long long m_rows = 0;
+    long long m_rowsRead = 0;
 };
 
 } // namespace

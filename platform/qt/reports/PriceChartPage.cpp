@@ -35,6 +35,18 @@ qreal Time(const std::string& date) {
     return static_cast<qreal>(QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch());
 }
 
+void Plot(QChart& chart, QAbstractSeries* series, QAbstractAxis* dates, QAbstractAxis* prices) {
+    chart.addSeries(series);
+    series->attachAxis(dates);
+    series->attachAxis(prices);
+}
+
+// The lines and the focus ring have no place in the legend: a shop's
+// marks stand for it there.
+void HideFromLegend(QChart& chart, QAbstractSeries* series) {
+    for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(false);
+}
+
 } // namespace
 
 PriceChartPage::PriceChartPage(std::filesystem::path notebook, QWidget* parent)
@@ -91,10 +103,7 @@ PriceChartPage::PriceChartPage(std::filesystem::path notebook, QWidget* parent)
 void PriceChartPage::ReloadProducts() {
     try {
         Database db(Notebook(), Database::Mode::ReadOnly);
-        QStringList names;
-        for (const std::string& product : PriceHistory::Products(db)) names << QString::fromStdString(product);
-        m_names->setStringList(names);
-        m_loaded = true;
+        ReadProducts(db);
     } catch (const DeskFailure& failure) {
         Note(QString::fromStdString(failure.what()));
     }
@@ -139,24 +148,41 @@ QString PriceChartPage::Describe(size_t point) const {
         .arg(QString::fromStdString(m_history.unit));
 }
 
-ChartTable PriceChartPage::Draw(Database& db, QChart& chart, bool dark) {
-    if (!m_loaded) {
-        QStringList names;
-        for (const std::string& product : PriceHistory::Products(db)) names << QString::fromStdString(product);
-        m_names->setStringList(names);
-        m_loaded = true;
-    }
-    if (m_product.isEmpty() && m_names->rowCount() > 0) {
-        // The first product until the person chooses one.
-        m_product = m_names->stringList().first();
-        m_units->clear();
-        for (const std::string& u : PriceHistory::Units(db, m_product.toStdString())) m_units->addItem(QString::fromStdString(u));
-        m_units->setEnabled(m_units->count() > 1);
-    }
-    m_focusSeries = nullptr;
+void PriceChartPage::ReadProducts(Database& db) {
+    QStringList names;
+    for (const std::string& product : PriceHistory::Products(db)) names << QString::fromStdString(product);
+    m_names->setStringList(names);
+    m_loaded = true;
+}
+
+void PriceChartPage::TakeFirstProduct(Database& db) {
+    if (!m_loaded) ReadProducts(db);
+    if (!m_product.isEmpty() || m_names->rowCount() == 0) return;
+    // The first product until the person chooses one.
+    m_product = m_names->stringList().first();
+    m_units->clear();
+    for (const std::string& u : PriceHistory::Units(db, m_product.toStdString())) m_units->addItem(QString::fromStdString(u));
+    m_units->setEnabled(m_units->count() > 1);
+}
+
+void PriceChartPage::ReadHistory(Database& db) {
     const std::string from = WholeHistory() ? "0000-00-00" : Period().From();
     const std::string to = WholeHistory() ? "9999-12-31" : Period().To();
     m_history = m_product.isEmpty() ? PriceHistory{} : PriceHistory::Read(db, m_product.toStdString(), Unit().toStdString(), from, to);
+}
+
+std::vector<size_t> PriceChartPage::RowsOf(const std::string& shop) const {
+    std::vector<size_t> rows;
+    for (size_t i = 0; i < m_history.points.size(); ++i) {
+        if (m_history.points[i].shop == shop) rows.push_back(i);
+    }
+    return rows;
+}
+
+ChartTable PriceChartPage::Draw(Database& db, QChart& chart, bool dark) {
+    TakeFirstProduct(db);
+    m_focusSeries = nullptr;
+    ReadHistory(db);
     chart.setTitle(m_product.isEmpty() ? QStringLiteral("품목을 고르십시오")
                                        : QStringLiteral("%1 (%2) 단가").arg(m_product, Unit()));
     auto* dates = new QDateTimeAxis;
@@ -166,44 +192,56 @@ ChartTable PriceChartPage::Draw(Database& db, QChart& chart, bool dark) {
     prices->setTitleText(QStringLiteral("단가(원)"));
     chart.addAxis(dates, Qt::AlignBottom);
     chart.addAxis(prices, Qt::AlignLeft);
-    std::vector<std::string> shops = m_history.Shops();
-    long long highest = 0;
-    qreal first = 0, last = 0;
-    for (size_t s = 0; s < shops.size(); ++s) {
-        auto* line = new QLineSeries;
-        auto* marks = new QScatterSeries;
-        line->setColor(ChartPalette::Colour(static_cast<int>(s), dark));
-        marks->setColor(line->color());
-        marks->setBorderColor(palette().color(QPalette::Text));
-        marks->setMarkerShape(kShapes[s % std::size(kShapes)]);
-        marks->setMarkerSize(11);
-        marks->setName(QString::fromStdString(shops[s]));
-        std::vector<size_t> rows;
-        for (size_t i = 0; i < m_history.points.size(); ++i) {
-            const PriceHistory::Point& p = m_history.points[i];
-            if (p.shop != shops[s]) continue;
-            QPointF at(Time(p.date), static_cast<qreal>(p.price));
-            line->append(at);
-            marks->append(at);
-            rows.push_back(i);
-            highest = std::max(highest, p.price);
-            if (first == 0 || at.x() < first) first = at.x();
-            last = std::max(last, at.x());
-        }
-        connect(marks, &QScatterSeries::hovered, this, [this, marks, rows](const QPointF& at, bool on) {
-            if (!on) return QToolTip::hideText();
-            const QList<QPointF> points = marks->points();
-            for (qsizetype k = 0; k < points.size(); ++k) {
-                if (points[k] == at) QToolTip::showText(QCursor::pos(), Describe(rows[static_cast<size_t>(k)]));
-            }
-        });
-        for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(line), static_cast<QAbstractSeries*>(marks)}) {
-            chart.addSeries(series);
-            series->attachAxis(dates);
-            series->attachAxis(prices);
-        }
-        for (QLegendMarker* marker : chart.legend()->markers(line)) marker->setVisible(false);
+    const std::vector<std::string> shops = m_history.Shops();
+    for (size_t s = 0; s < shops.size(); ++s) PlotShop(chart, s, shops[s], dark, dates, prices);
+    PlotFocusRing(chart, dates, prices);
+    FitAxes(*dates, *prices);
+    chart.legend()->setVisible(!shops.empty());
+    // Beside the plot each shop has a line of its own; below it a row of
+    // shops is cut short to their markers.
+    chart.legend()->setAlignment(Qt::AlignRight);
+    return m_history.Table();
+}
+
+// The shop's points joined by a line, and marked with the shape and colour
+// of the shop's place among them.
+void PriceChartPage::PlotShop(QChart& chart, size_t place, const std::string& shop, bool dark, QAbstractAxis* dates,
+                              QAbstractAxis* prices) {
+    auto* line = new QLineSeries;
+    auto* marks = new QScatterSeries;
+    line->setColor(ChartPalette::Colour(static_cast<int>(place), dark));
+    marks->setColor(line->color());
+    marks->setBorderColor(palette().color(QPalette::Text));
+    marks->setMarkerShape(kShapes[place % std::size(kShapes)]);
+    marks->setMarkerSize(11);
+    marks->setName(QString::fromStdString(shop));
+    const std::vector<size_t> rows = RowsOf(shop);
+    for (size_t i : rows) {
+        const PriceHistory::Point& p = m_history.points[i];
+        QPointF at(Time(p.date), static_cast<qreal>(p.price));
+        line->append(at);
+        marks->append(at);
     }
+    TellOnHover(marks, rows);
+    Plot(chart, line, dates, prices);
+    Plot(chart, marks, dates, prices);
+    HideFromLegend(chart, line);
+}
+
+// `rows` are the history's points that `marks` shows, in its order.
+void PriceChartPage::TellOnHover(QScatterSeries* marks, std::vector<size_t> rows) {
+    connect(marks, &QScatterSeries::hovered, this, [this, marks, rows](const QPointF& at, bool on) {
+        if (!on) return QToolTip::hideText();
+        const QList<QPointF> points = marks->points();
+        for (qsizetype k = 0; k < points.size(); ++k) {
+            if (points[k] == at) QToolTip::showText(QCursor::pos(), Describe(rows[static_cast<size_t>(k)]));
+        }
+    });
+}
+
+// The ring around the point of the table's current row; empty until a row
+// takes the focus.
+void PriceChartPage::PlotFocusRing(QChart& chart, QAbstractAxis* dates, QAbstractAxis* prices) {
     m_focusSeries = new QScatterSeries;
     m_focusSeries->setObjectName(QStringLiteral("focus"));
     m_focusSeries->setMarkerSize(20);
@@ -213,20 +251,29 @@ ChartTable PriceChartPage::Draw(Database& db, QChart& chart, bool dark) {
     ring.setWidth(3);
     ring.setColor(palette().color(QPalette::Highlight));
     m_focusSeries->setPen(ring);
-    chart.addSeries(m_focusSeries);
-    m_focusSeries->attachAxis(dates);
-    m_focusSeries->attachAxis(prices);
-    for (QLegendMarker* marker : chart.legend()->markers(m_focusSeries)) marker->setVisible(false);
+    Plot(chart, m_focusSeries, dates, prices);
+    HideFromLegend(chart, m_focusSeries);
+}
+
+// Three days of room either side of the points, and a little above the
+// highest price. The points are taken shop by shop, as they are plotted.
+void PriceChartPage::FitAxes(QDateTimeAxis& dates, QValueAxis& prices) const {
+    long long highest = 0;
+    qreal first = 0, last = 0;
+    for (const std::string& shop : m_history.Shops()) {
+        for (size_t i : RowsOf(shop)) {
+            const PriceHistory::Point& p = m_history.points[i];
+            const qreal at = Time(p.date);
+            highest = std::max(highest, p.price);
+            if (first == 0 || at < first) first = at;
+            last = std::max(last, at);
+        }
+    }
     const qreal day = 86400000.0;
-    dates->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(first ? first - 3 * day : 0)),
-                    QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(last ? last + 3 * day : day)));
-    prices->setRange(0, highest > 0 ? static_cast<qreal>(highest) * 1.15 : 1);
-    prices->applyNiceNumbers();
-    chart.legend()->setVisible(!shops.empty());
-    // Beside the plot each shop has a line of its own; below it a row of
-    // shops is cut short to their markers.
-    chart.legend()->setAlignment(Qt::AlignRight);
-    return m_history.Table();
+    dates.setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(first ? first - 3 * day : 0)),
+                   QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(last ? last + 3 * day : day)));
+    prices.setRange(0, highest > 0 ? static_cast<qreal>(highest) * 1.15 : 1);
+    prices.applyNiceNumbers();
 }
 
 void PriceChartPage::Focused(int row) {

@@ -11,12 +11,15 @@
 #include "desk/PriceHistory.h"
 #include "platform/qt/reports/ReportPage.h"
 
+class QAbstractAxis;
 class QComboBox;
+class QDateTimeAxis;
 class QLineEdit;
 class QListView;
 class QScatterSeries;
 class QSortFilterProxyModel;
 class QStringListModel;
+class QValueAxis;
 
 class PriceChartPage : public ReportPage {
 public:
@@ -40,6 +43,20 @@ protected:
     void Focused(int row) override;
 
 private:
+    void ReadProducts(Database& db);
+    // Reads the products when none were read yet, and takes the first
+    // when none is chosen.
+    void TakeFirstProduct(Database& db);
+    // The chosen product's points in the unit and period chosen.
+    void ReadHistory(Database& db);
+    // The history's points bought at `shop`.
+    std::vector<size_t> RowsOf(const std::string& shop) const;
+    void PlotShop(QChart& chart, size_t place, const std::string& shop, bool dark, QAbstractAxis* dates,
+                  QAbstractAxis* prices);
+    void TellOnHover(QScatterSeries* marks, std::vector<size_t> rows);
+    void PlotFocusRing(QChart& chart, QAbstractAxis* dates, QAbstractAxis* prices);
+    void FitAxes(QDateTimeAxis& dates, QValueAxis& prices) const;
+
     QLineEdit* m_search;
     QListView* m_products;
     QStringListModel* m_names;

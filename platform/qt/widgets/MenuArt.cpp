@@ -170,117 +170,180 @@ void DrawCart(QPainter& p, QPointF origin, qreal scale, const QColor& frame,
 
 // ------------------------------------------------------------ background
 
-QImage DrawBackground(int zoom)
-{
-    const int w = 243, h = 272;
-    QImage image = NewImage(w * zoom, h * zoom, kPaper);
-    QPainter p(&image);
-    PreparePainter(p);
-    p.scale(zoom, zoom);
+// The menu's size, and the places that several parts of its picture share.
+const int kMenuWidth = 243, kMenuHeight = 272;
+// The ruled lines stop short of the button column so the buttons stand on
+// quiet paper; the floor under the cart stops with them.
+const int kRuleRight = 112;
+const QPointF kCartOrigin(22, 170);
+const qreal kCartSize = 84;
 
-    // Warm paper fading to a faint mint at the bottom.
-    QLinearGradient paper(0, 0, 0, h);
+// Warm paper fading to a faint mint at the bottom.
+void DrawPaper(QPainter& p)
+{
+    QLinearGradient paper(0, 0, 0, kMenuHeight);
     paper.setColorAt(0.0, QColor(0xfd, 0xfa, 0xf1));
     paper.setColorAt(1.0, QColor(0xec, 0xf5, 0xee));
-    p.fillRect(QRect(0, 0, w, h), paper);
+    p.fillRect(QRect(0, 0, kMenuWidth, kMenuHeight), paper);
+}
 
-    // The title band.
+void DrawTitleBand(QPainter& p)
+{
     QLinearGradient band(0, 0, 0, 52);
     band.setColorAt(0.0, QColor(0x3f, 0x8f, 0x7a));
     band.setColorAt(1.0, QColor(0x2f, 0x76, 0x66));
-    p.fillRect(QRect(0, 0, w, 50), band);
-    p.fillRect(QRect(0, 50, w, 2), QColor(0xf2, 0xb1, 0x4c));
+    p.fillRect(QRect(0, 0, kMenuWidth, 50), band);
+    p.fillRect(QRect(0, 50, kMenuWidth, 2), QColor(0xf2, 0xb1, 0x4c));
+}
 
-    // The notebook: ruled lines and a red margin, stopping short of the
-    // button column so the buttons stand on quiet paper.
-    const int ruleRight = 112;
+// The notebook: ruled lines and a red margin.
+void DrawRuledLines(QPainter& p)
+{
     p.setPen(QPen(QColor(0xa9, 0xc8, 0xde), 1.0));
-    for (int y = 78; y < h - 6; y += 14)
-        p.drawLine(QPointF(6, y + 0.5), QPointF(ruleRight, y + 0.5));
+    for (int y = 78; y < kMenuHeight - 6; y += 14)
+        p.drawLine(QPointF(6, y + 0.5), QPointF(kRuleRight, y + 0.5));
     p.setPen(QPen(QColor(0xe3, 0x8d, 0x8d), 1.0));
-    p.drawLine(QPointF(24.5, 60), QPointF(24.5, h - 4));
+    p.drawLine(QPointF(24.5, 60), QPointF(24.5, kMenuHeight - 4));
+}
 
-    // Binder holes along the left edge.
+// Binder holes along the left edge.
+void DrawBinderHoles(QPainter& p)
+{
     p.setPen(QPen(QColor(0xc9, 0xc0, 0xa8), 1.0));
     p.setBrush(QColor(0xf1, 0xec, 0xdd));
-    for (int y = 84; y < h - 10; y += 42) p.drawEllipse(QPointF(12.5, y), 3.5, 3.5);
+    for (int y = 84; y < kMenuHeight - 10; y += 42) p.drawEllipse(QPointF(12.5, y), 3.5, 3.5);
+}
 
-    // A short handwritten-looking list on the ruled lines.
+void DrawTick(QPainter& p, const QRectF& box)
+{
+    QPen tick(QColor(0x2f, 0x8f, 0x5a), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(tick);
+    p.setBrush(Qt::NoBrush);
+    QPainterPath check;
+    check.moveTo(box.left() + 1.5, box.center().y());
+    check.lineTo(box.left() + 3.5, box.bottom() - 1.5);
+    check.lineTo(box.right() + 1.0, box.top() - 1.0);
+    p.drawPath(check);
+}
+
+// One line of the list: its box, ticked when `done`, and its words, on the
+// ruled line below row `row`.
+void DrawListEntry(QPainter& p, const char* text, bool done, int row)
+{
+    const int base = 78 + 14 * (row + 1);
+    const QRectF box(30, base - 10, 8, 8);
+    p.setPen(QPen(QColor(0x5b, 0x7d, 0x93), 1.0));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRoundedRect(box, 1.5, 1.5);
+    if (done) DrawTick(p, box);
+    p.setPen(QColor(0x3b, 0x4a, 0x5c));
+    p.drawText(QPointF(42, base - 2.5), QString::fromUtf8(text));
+}
+
+// A short handwritten-looking list on the ruled lines.
+void DrawShoppingList(QPainter& p)
+{
     struct Entry { const char* text; bool done; };
     const Entry entries[] = {
         {"우유", true}, {"달걀", true}, {"사과", false}, {"빵", false}, {"세제", false},
     };
     p.setFont(Face(false, 11));
     int row = 0;
-    for (const Entry& e : entries) {
-        const int base = 78 + 14 * (row + 1);
-        const QRectF box(30, base - 10, 8, 8);
-        p.setPen(QPen(QColor(0x5b, 0x7d, 0x93), 1.0));
-        p.setBrush(QColor(255, 255, 255));
-        p.drawRoundedRect(box, 1.5, 1.5);
-        if (e.done) {
-            QPen tick(QColor(0x2f, 0x8f, 0x5a), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-            p.setPen(tick);
-            p.setBrush(Qt::NoBrush);
-            QPainterPath check;
-            check.moveTo(box.left() + 1.5, box.center().y());
-            check.lineTo(box.left() + 3.5, box.bottom() - 1.5);
-            check.lineTo(box.right() + 1.0, box.top() - 1.0);
-            p.drawPath(check);
-        }
-        p.setPen(QColor(0x3b, 0x4a, 0x5c));
-        p.drawText(QPointF(42, base - 2.5), QString::fromUtf8(e.text));
-        ++row;
-    }
+    for (const Entry& e : entries) DrawListEntry(p, e.text, e.done, row++);
+}
 
-    // The cart, below the list, with a few goods in it.
-    const QPointF cartOrigin(22, 170);
-    const qreal cartSize = 84;
+// A point of the big cart's box, in the menu's units.
+QPointF InCart(qreal x, qreal y)
+{
+    return QPointF(kCartOrigin.x() + x * kCartSize, kCartOrigin.y() + y * kCartSize);
+}
+
+// A few goods in the big cart, drawn before it so that they stand inside
+// its see-through basket.
+void DrawGoods(QPainter& p)
+{
+    const QPointF apple = InCart(0.44, 0.12);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xf2, 0x8c, 0x6b));     // an apple
-    p.drawEllipse(QPointF(cartOrigin.x() + 0.44 * cartSize, cartOrigin.y() + 0.12 * cartSize), 8, 8);
+    p.setBrush(QColor(0xf2, 0x8c, 0x6b));
+    p.drawEllipse(apple, 8, 8);
     p.setBrush(QColor(0x7c, 0xb8, 0xe6));     // a milk carton
-    p.drawRect(QRectF(cartOrigin.x() + 0.56 * cartSize, cartOrigin.y() - 0.06 * cartSize, 13, 22));
+    p.drawRect(QRectF(InCart(0.56, -0.06), QSizeF(13, 22)));
     p.setBrush(QColor(0xf6, 0xd0, 0x6e));     // a loaf
-    p.drawRoundedRect(QRectF(cartOrigin.x() + 0.70 * cartSize, cartOrigin.y() + 0.04 * cartSize, 18, 12), 5, 5);
+    p.drawRoundedRect(QRectF(InCart(0.70, 0.04), QSizeF(18, 12)), 5, 5);
+    // The apple's stalk.
     p.setPen(QPen(QColor(0x4c, 0x9a, 0x4c), 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(cartOrigin.x() + 0.44 * cartSize, cartOrigin.y() + 0.12 * cartSize - 8),
-               QPointF(cartOrigin.x() + 0.44 * cartSize + 3, cartOrigin.y() + 0.12 * cartSize - 12));
-    DrawCart(p, cartOrigin, cartSize, QColor(0x2f, 0x5f, 0x80), QColor(0xd6, 0xe9, 0xf5, 200), 2.4);
+    p.drawLine(QPointF(apple.x(), apple.y() - 8), QPointF(apple.x() + 3, apple.y() - 12));
+}
 
-    // A faint floor line under the wheels.
+// The cart below the list, with its goods, and a faint floor line under the
+// wheels.
+void DrawBigCart(QPainter& p)
+{
+    DrawGoods(p);
+    DrawCart(p, kCartOrigin, kCartSize, QColor(0x2f, 0x5f, 0x80), QColor(0xd6, 0xe9, 0xf5, 200), 2.4);
+    const qreal floor = kCartOrigin.y() + 0.93 * kCartSize + 0.5;
     p.setPen(QPen(QColor(0x9c, 0xc4, 0xb0), 1.0));
-    p.drawLine(QPointF(14, cartOrigin.y() + 0.93 * cartSize + 0.5),
-               QPointF(ruleRight, cartOrigin.y() + 0.93 * cartSize + 0.5));
+    p.drawLine(QPointF(14, floor), QPointF(kRuleRight, floor));
+}
 
-    // The product name in the band, with a small cart beside it.
+// The product name in the band, with a small cart beside it.
+void DrawTitle(QPainter& p)
+{
     DrawCart(p, QPointF(40, 10), 30, QColor(0xff, 0xff, 0xff), QColor(255, 255, 255, 60), 2.0);
     QFont title = Face(true, 26);
     title.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
     p.setFont(title);
     p.setPen(QColor(0, 0, 0, 60));
-    const QRectF titleArea(76, 0, w - 80, 50);
+    const QRectF titleArea(76, 0, kMenuWidth - 80, 50);
     p.drawText(titleArea.translated(1, 1.2), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Cartavel"));
     p.setPen(QColor(0xff, 0xff, 0xff));
     p.drawText(titleArea, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Cartavel"));
+}
 
-    // A subtitle under the band, to the right, above the button column.
+// A subtitle under the band, to the right, above the button column.
+void DrawSubtitle(QPainter& p)
+{
     p.setFont(Face(false, 11));
     p.setPen(QColor(0x4a, 0x6e, 0x64));
     p.drawText(QRectF(112, 54, 124, 14), Qt::AlignVCenter | Qt::AlignRight,
                QString::fromUtf8("알뜰 쇼핑 수첩"));
+}
 
-    // A soft card behind the button column keeps it calm and lets the six
-    // buttons read as one group.
+// A soft card behind the button column keeps it calm and lets the six
+// buttons read as one group.
+void DrawButtonCard(QPainter& p)
+{
     p.setPen(QPen(QColor(0xd8, 0xe6, 0xdc), 1.0));
     p.setBrush(QColor(0xff, 0xff, 0xff, 110));
     p.drawRoundedRect(QRectF(115.5, 67.5, 95, 129), 8, 8);
+}
 
-    // Footer.
+void DrawFooter(QPainter& p)
+{
     p.setFont(Face(false, 10));
     p.setPen(QColor(0x84, 0x9c, 0x92));
-    p.drawText(QRectF(112, h - 22, 124, 16), Qt::AlignVCenter | Qt::AlignRight,
+    p.drawText(QRectF(112, kMenuHeight - 22, 124, 16), Qt::AlignVCenter | Qt::AlignRight,
                QString::fromUtf8("오늘도 알뜰하게"));
+}
+
+// Each part sets the pen, brush and font it draws with; the order is the
+// order of the layers, from the paper up.
+QImage DrawBackground(int zoom)
+{
+    QImage image = NewImage(kMenuWidth * zoom, kMenuHeight * zoom, kPaper);
+    QPainter p(&image);
+    PreparePainter(p);
+    p.scale(zoom, zoom);
+    DrawPaper(p);
+    DrawTitleBand(p);
+    DrawRuledLines(p);
+    DrawBinderHoles(p);
+    DrawShoppingList(p);
+    DrawBigCart(p);
+    DrawTitle(p);
+    DrawSubtitle(p);
+    DrawButtonCard(p);
+    DrawFooter(p);
     p.end();
     return image;
 }

@@ -139,6 +139,73 @@ HRESULT ToExactMoney(const VARIANT* src, ExactDecimal& e) {
     return hr;
 }
 
+HRESULT ToFloat(const VARIANT* src, float& out) {
+    double d = 0;
+    HRESULT hr = ToDouble(src, d);
+    if (SUCCEEDED(hr) && std::fabs(d) > std::numeric_limits<float>::max()) hr = DISP_E_OVERFLOW;
+    out = static_cast<float>(d);
+    return hr;
+}
+
+HRESULT ToCurrency(const VARIANT* src, CY& out) {
+    ExactDecimal e;
+    HRESULT hr = ToExactMoney(src, e);
+    if (FAILED(hr)) return hr;
+    Int128 whole = 0;
+    if (!e.RoundTo(4, whole) || whole < INT64_MIN || whole > INT64_MAX) return DISP_E_OVERFLOW;
+    out.int64 = static_cast<std::int64_t>(whole);
+    return S_OK;
+}
+
+HRESULT ToDecimal(const VARIANT* src, DECIMAL& out) {
+    ExactDecimal e;
+    HRESULT hr = ToExactMoney(src, e);
+    if (FAILED(hr)) return hr;
+    // At most 28 fraction places and 96 bits: fraction places give way
+    // first, each try rounding the exact value once.
+    int scale = e.scale < 28 ? e.scale : 28;
+    Int128 m = 0;
+    while (!e.RoundTo(scale, m) || (ExactDecimal::Abs(m) >> 96) != 0) {
+        if (scale == 0) return DISP_E_OVERFLOW;
+        --scale;
+    }
+    Int128 magnitude = ExactDecimal::Abs(m);
+    out = DECIMAL{static_cast<std::uint8_t>(scale), static_cast<std::uint8_t>(m < 0 ? DECIMAL_NEG : 0),
+                  static_cast<std::uint32_t>(magnitude >> 64), static_cast<std::uint64_t>(magnitude)};
+    return S_OK;
+}
+
+// "True" and "False" in any case, else any number, true when it is not zero.
+HRESULT ToBool(const VARIANT* src, VARIANT_BOOL& out) {
+    if (src->vt == VT_BSTR) {
+        std::u16string_view t = VariantText::Trimmed(TextOf(src));
+        if (AsciiCase::Equal(t, u"true")) { out = VARIANT_TRUE; return S_OK; }
+        if (AsciiCase::Equal(t, u"false")) { out = VARIANT_FALSE; return S_OK; }
+    }
+    double d = 0;
+    HRESULT hr = ToDouble(src, d);
+    out = d != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+    return hr;
+}
+
+// A text in the date forms, or a number of days inside the dates a variant holds.
+HRESULT ToDate(const VARIANT* src, DATE& out) {
+    if (src->vt == VT_BSTR) return VariantText::DateFromText(TextOf(src), out);
+    HRESULT hr = ToDouble(src, out);
+    if (SUCCEEDED(hr) && (out <= VariantText::kFirstDate - 1 || out >= VariantText::kLastDate)) hr = DISP_E_OVERFLOW;
+    return hr;
+}
+
+// The string is allocated only once the text is made, so that a failure
+// allocates nothing.
+HRESULT ToBstr(const VARIANT* src, BSTR& out) {
+    std::u16string text;
+    HRESULT hr = ToText(src, text);
+    if (FAILED(hr)) return hr;
+    out = SysAllocString(text);
+    return out ? S_OK : E_OUTOFMEMORY;
+}
+
 } // namespace
 
 HRESULT VariantConversion::Convert(const VARIANT* src, VARTYPE vt, VARIANT& result) {
@@ -153,63 +220,12 @@ HRESULT VariantConversion::Convert(const VARIANT* src, VARTYPE vt, VARIANT& resu
         result.lVal = static_cast<std::int32_t>(whole);
         return hr;
     case VT_R8: return ToDouble(src, result.dblVal);
-    case VT_R4: {
-        double d = 0;
-        hr = ToDouble(src, d);
-        if (SUCCEEDED(hr) && std::fabs(d) > std::numeric_limits<float>::max()) hr = DISP_E_OVERFLOW;
-        result.fltVal = static_cast<float>(d);
-        return hr;
-    }
-    case VT_CY: {
-        ExactDecimal e;
-        hr = ToExactMoney(src, e);
-        if (FAILED(hr)) return hr;
-        if (!e.RoundTo(4, whole) || whole < INT64_MIN || whole > INT64_MAX) return DISP_E_OVERFLOW;
-        result.cyVal.int64 = static_cast<std::int64_t>(whole);
-        return S_OK;
-    }
-    case VT_DECIMAL: {
-        ExactDecimal e;
-        hr = ToExactMoney(src, e);
-        if (FAILED(hr)) return hr;
-        // At most 28 fraction places and 96 bits: fraction places give way
-        // first, each try rounding the exact value once.
-        int scale = e.scale < 28 ? e.scale : 28;
-        Int128 m = 0;
-        while (!e.RoundTo(scale, m) || (ExactDecimal::Abs(m) >> 96) != 0) {
-            if (scale == 0) return DISP_E_OVERFLOW;
-            --scale;
-        }
-        Int128 magnitude = ExactDecimal::Abs(m);
-        result.decVal = DECIMAL{static_cast<std::uint8_t>(scale), static_cast<std::uint8_t>(m < 0 ? DECIMAL_NEG : 0),
-                                static_cast<std::uint32_t>(magnitude >> 64), static_cast<std::uint64_t>(magnitude)};
-        return S_OK;
-    }
-    case VT_BOOL: {
-        if (src->vt == VT_BSTR) {
-            std::u16string_view t = VariantText::Trimmed(TextOf(src));
-            if (AsciiCase::Equal(t, u"true")) { result.boolVal = VARIANT_TRUE; return S_OK; }
-            if (AsciiCase::Equal(t, u"false")) { result.boolVal = VARIANT_FALSE; return S_OK; }
-        }
-        double d = 0;
-        hr = ToDouble(src, d);
-        result.boolVal = d != 0 ? VARIANT_TRUE : VARIANT_FALSE;
-        return hr;
-    }
-    case VT_DATE:
-        if (src->vt == VT_BSTR) return VariantText::DateFromText(TextOf(src), result.date);
-        hr = ToDouble(src, result.date);
-        if (SUCCEEDED(hr) && (result.date <= VariantText::kFirstDate - 1 || result.date >= VariantText::kLastDate)) {
-            hr = DISP_E_OVERFLOW;
-        }
-        return hr;
-    case VT_BSTR: {
-        std::u16string text;
-        hr = ToText(src, text);
-        if (FAILED(hr)) return hr;
-        result.bstrVal = SysAllocString(text);
-        return result.bstrVal ? S_OK : E_OUTOFMEMORY;
-    }
+    case VT_R4: return ToFloat(src, result.fltVal);
+    case VT_CY: return ToCurrency(src, result.cyVal);
+    case VT_DECIMAL: return ToDecimal(src, result.decVal);
+    case VT_BOOL: return ToBool(src, result.boolVal);
+    case VT_DATE: return ToDate(src, result.date);
+    case VT_BSTR: return ToBstr(src, result.bstrVal);
     case VT_EMPTY: return S_OK;
     case VT_NULL: return S_OK;
     default: return DISP_E_BADVARTYPE;

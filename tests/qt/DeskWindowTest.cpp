@@ -27,6 +27,7 @@
 #include "platform/recordset/DatabaseChoice.h"
 #include "res/resource.h"
 #include "tests/support/TestDevice.h"
+#include "tools/install/StartupDatabase.h"
 
 namespace {
 
@@ -193,6 +194,20 @@ TEST_F(DeskWindowScreen, ASharedNotebookIsChosenRememberedWithoutItsPasswordAndL
     EXPECT_FALSE(DatabaseChoice::IsPostgres());
     EXPECT_EQ(Remembered(), QString());
     EXPECT_EQ(desk->windowTitle(), QStringLiteral("Cartavel"));
+}
+
+// The window (and its panel) is made before start-up makes the notebook on a
+// first run: once it is there the panel reads it and has nothing to complain of.
+TEST_F(DeskWindowScreen, OnAFirstRunThePanelReadsTheNotebookStartUpMade) {
+    desk.reset();
+    std::filesystem::remove(FirstInstallation::DatabasePath(device.Root()));
+    desk = std::make_unique<DeskWindow>(m_screen, device.Root(), false, false);
+    auto* problem = desk->findChild<QLabel*>(QStringLiteral("companion-problem"));
+    ASSERT_NE(problem, nullptr);
+    EXPECT_FALSE(problem->text().isEmpty());
+    StartupDatabase::Prepare(device.Root());
+    desk->NotebookPrepared();
+    EXPECT_EQ(problem->text(), QString());
 }
 
 } // namespace

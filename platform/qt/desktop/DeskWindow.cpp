@@ -208,6 +208,10 @@ void DeskWindow::SaveSettings() const {
     settings.sync();
 }
 
+void DeskWindow::NotebookPrepared() {
+    m_companion->Session().Refresh();
+}
+
 void DeskWindow::Finish() {
     SaveSettings();
     if (m_automatic) m_backups->RunNow();

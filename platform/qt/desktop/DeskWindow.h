@@ -26,6 +26,9 @@ public:
     DeskWindow(QtWindowSystem& screen, std::filesystem::path deviceRoot, bool zoomGiven, bool automaticBackups = true);
     ~DeskWindow() override;
 
+    // Once start-up has made or checked the notebook: the panel, made before
+    // it, reads it again.
+    void NotebookPrepared();
     // As the program ends: remembers the window, makes the closing backup.
     void Finish();
     BackupRunner& Backups() const { return *m_backups; }

@@ -85,6 +85,7 @@ int QtProgram::Run(int argc, char** argv, const std::function<void()>& starting)
     if (options.MeasuresFirstPaint()) screen.Screen().OnFirstPaint([name] { ReportFirstPaint(name); });
     WindowSystem* before = WindowSystem::Install(&screen);
     if (starting) starting();
+    desk.NotebookPrepared();
     int status = AfxWinMain();
     desk.Finish();
     WindowSystem::Install(before);

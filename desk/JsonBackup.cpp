@@ -52,7 +52,7 @@ std::filesystem::path JsonBackup::Restore(const std::string& connection, const s
     Check(json, backup.string());
     SharedNotebook notebook(connection);
     // The notebook as it is, kept first, so that the restore can be undone.
-    WholeFile::Write(beforeRestore, NotebookJson::Export(notebook));
-    NotebookJson::Replace(notebook, json, backup.string());
+    NotebookJson::Replace(notebook, json, backup.string(),
+                          [&](const std::string& current) { WholeFile::Write(beforeRestore, current); });
     return beforeRestore;
 }

@@ -108,9 +108,22 @@ std::string Rows(NotebookRows& rows, const NotebookLayout::Table& table) {
     return lines.empty() ? "[]" : "[" + lines + "\n]";
 }
 
+// The whole document, read within the transaction open on `rows`.
+std::string Document(NotebookRows& rows) {
+    std::string text = std::string("{\"format\": \"") + NotebookJson::kFormat + "\", \"version\": " +
+                       std::to_string(NotebookJson::kVersion) + ", \"tables\": {";
+    const auto& tables = NotebookLayout::Tables();
+    for (size_t i = 0; i < tables.size(); ++i) {
+        text += (i ? ",\n" : "\n") + Line(Json(tables[i].name), rows.Where()) + ": " + Rows(rows, tables[i]);
+    }
+    return text + "\n}}\n";
+}
+
 class Importer {
 public:
-    Importer(NotebookRows& rows, const std::string& file, bool replace) : m_rows(rows), m_file(file), m_replace(replace) {}
+    Importer(NotebookRows& rows, const std::string& file, bool replace,
+             const std::function<void(const std::string&)>& keepCurrent = {})
+        : m_rows(rows), m_file(file), m_replace(replace), m_keepCurrent(keepCurrent) {}
 
     long long Run(std::string_view text) {
         Json document = Parse(text);
@@ -122,6 +135,9 @@ public:
         }
         m_rows.BeginWriting();
         try {
+            // What is replaced is kept under the same lock, so nothing another
+            // program writes meanwhile is lost from the copy.
+            if (m_keepCurrent) m_keepCurrent(Document(m_rows));
             m_replace ? EmptyAll() : RefuseUnlessEmpty();
             for (const NotebookLayout::Table& table : NotebookLayout::Tables()) {
                 if (!tables.contains(table.name)) Fail("테이블 " + table.name + "이(가) 없습니다");
@@ -211,6 +227,7 @@ private:
     NotebookRows& m_rows;
     const std::string& m_file;
     bool m_replace;
+    std::function<void(const std::string&)> m_keepCurrent;
     long long m_rowsRead = 0;
 };
 
@@ -222,21 +239,17 @@ std::string NotebookJson::Export(Database& db) {
 }
 
 std::string NotebookJson::Export(NotebookRows& rows) {
-    std::string text = std::string("{\"format\": \"") + kFormat + "\", \"version\": " + std::to_string(kVersion) +
-                       ", \"tables\": {";
-    const auto& tables = NotebookLayout::Tables();
     // One read transaction: the tables as they were at one moment.
     rows.BeginReading();
+    std::string text;
     try {
-        for (size_t i = 0; i < tables.size(); ++i) {
-            text += (i ? ",\n" : "\n") + Line(Json(tables[i].name), rows.Where()) + ": " + Rows(rows, tables[i]);
-        }
+        text = Document(rows);
     } catch (...) {
         rows.Undo();
         throw;
     }
     rows.EndReading();
-    return text + "\n}}\n";
+    return text;
 }
 
 long long NotebookJson::Import(Database& db, std::string_view json, const std::string& file) {
@@ -248,6 +261,7 @@ long long NotebookJson::Import(NotebookRows& rows, std::string_view json, const 
     return Importer(rows, file, false).Run(json);
 }
 
-long long NotebookJson::Replace(NotebookRows& rows, std::string_view json, const std::string& file) {
-    return Importer(rows, file, true).Run(json);
+long long NotebookJson::Replace(NotebookRows& rows, std::string_view json, const std::string& file,
+                                const std::function<void(const std::string&)>& keepCurrent) {
+    return Importer(rows, file, true, keepCurrent).Run(json);
 }

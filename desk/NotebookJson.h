@@ -7,6 +7,7 @@
 // importing that into an empty notebook and exporting again gives the same
 // bytes, on either engine and from one to the other.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,8 @@ public:
     static long long Import(NotebookRows& rows, std::string_view json, const std::string& file);
     // The same over a notebook in use: its rows are replaced by the file's,
     // in one transaction (a restore of a shared notebook's backup).
-    static long long Replace(NotebookRows& rows, std::string_view json, const std::string& file);
+    // `keepCurrent` is given the notebook as it was, read in that transaction
+    // before anything changes; what it throws leaves the notebook as it was.
+    static long long Replace(NotebookRows& rows, std::string_view json, const std::string& file,
+                             const std::function<void(const std::string&)>& keepCurrent = {});
 };

@@ -10,9 +10,10 @@ namespace {
 
 // The lock that stands for the whole notebook while a program writes to it;
 // a number of our own within the database's advisory locks.
-constexpr const char* kTakeNotebook = "SELECT pg_advisory_xact_lock(7303615624761451)";
-// How long a transaction waits for another program's, as on the file.
-constexpr const char* kWaitLimit = "SET LOCAL lock_timeout = '2s'";
+// A transaction starts by taking it, waiting as long as on the file for
+// another program's; the three commands go in one round trip.
+constexpr const char* kBeginHoldingNotebook =
+    "BEGIN;SET LOCAL lock_timeout = '2s';SELECT pg_advisory_xact_lock(7303615624761451)";
 
 struct Origin {
     std::string table;
@@ -79,6 +80,17 @@ PGresult* PgConnection::Run(const std::string& sql, const std::vector<const char
                            ? PQexecParams(link, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0)
                            : PQexecParams(link, sql.c_str(), static_cast<int>(params.size()), nullptr, params.data(),
                                           nullptr, nullptr, 0);
+    return Checked(link, result, failure);
+}
+
+// Several commands in one text, without parameters; the last one's result.
+PGresult* PgConnection::RunText(const std::string& sql, FailureReason& failure) {
+    PGconn* link = Link(failure);
+    if (!link) return nullptr;
+    return Checked(link, PQexec(link, sql.c_str()), failure);
+}
+
+PGresult* PgConnection::Checked(PGconn* link, PGresult* result, FailureReason& failure) {
     ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
     // The reason in one line, as SQLite gives it: the server's own message,
@@ -92,6 +104,35 @@ PGresult* PgConnection::Run(const std::string& sql, const std::vector<const char
     return nullptr;
 }
 
+PGresult* PgConnection::OpenCursor(const std::string& select, long rows, std::string& cursor, FailureReason& failure) {
+    cursor = CursorPrefix() + std::to_string(++m_cursors);
+    // The cursors done with are closed in the same round trip.
+    std::string text = std::move(m_toClose);
+    m_toClose.clear();
+    text += "DECLARE " + cursor + " NO SCROLL CURSOR FOR " + select + ";FETCH " + std::to_string(rows) + " FROM " + cursor;
+    return RunText(text, failure);
+}
+
+PGresult* PgConnection::Fetch(const std::string& cursor, long rows, FailureReason& failure) {
+    return Run("FETCH " + std::to_string(rows) + " FROM " + cursor, {}, failure);
+}
+
+// A cursor is named after its transaction: one left from an earlier
+// transaction is gone already, and closing it would fail the next opening.
+std::string PgConnection::CursorPrefix() const {
+    return "cartavel_rows_" + std::to_string(m_transactions) + "_";
+}
+
+void PgConnection::Done(const std::string& cursor) {
+    if (InTransaction() && cursor.rfind(CursorPrefix(), 0) == 0) m_toClose += "CLOSE " + cursor + ";";
+}
+
+// The server closes a transaction's cursors with it.
+void PgConnection::EndTransaction() {
+    m_inTransaction = false;
+    m_toClose.clear();
+}
+
 HRESULT PgConnection::Command(const char* sql) {
     m_failure.Clear();
     PGresult* result = Run(sql, {}, m_failure);
@@ -103,14 +144,21 @@ HRESULT PgConnection::Command(const char* sql) {
 HRESULT PgConnection::BeginTrans(long* pLevel) {
     if (pLevel) *pLevel = 0;
     if (m_inTransaction) return m_failure.Record("a transaction is open already");
-    HRESULT hr = Command("BEGIN");
-    if (FAILED(hr)) return hr;
-    m_inTransaction = true;
-    if (FAILED(Command(kWaitLimit)) || FAILED(Command(kTakeNotebook))) {
+    m_failure.Clear();
+    m_toClose.clear();
+    ++m_transactions;
+    PGresult* result = RunText(kBeginHoldingNotebook, m_failure);
+    if (!result) {
+        // The lock not taken in time leaves a failed transaction behind.
         std::string why = m_failure.Text();
-        RollbackTrans();
+        if (m_link && PQtransactionStatus(m_link) != PQTRANS_IDLE) {
+            m_inTransaction = true;
+            RollbackTrans();
+        }
         return m_failure.Record(why);
     }
+    PQclear(result);
+    m_inTransaction = true;
     if (pLevel) *pLevel = 1;
     return S_OK;
 }
@@ -120,13 +168,13 @@ HRESULT PgConnection::CommitTrans() {
     if (m_lostInTransaction) return m_failure.Record("the connection was lost: nothing of the transaction was kept");
     HRESULT hr = Command("COMMIT");
     // A commit the server refused has ended the transaction all the same.
-    if (SUCCEEDED(hr) || (m_link && PQtransactionStatus(m_link) == PQTRANS_IDLE)) m_inTransaction = false;
+    if (SUCCEEDED(hr) || (m_link && PQtransactionStatus(m_link) == PQTRANS_IDLE)) EndTransaction();
     return hr;
 }
 
 HRESULT PgConnection::RollbackTrans() {
     if (!m_inTransaction) return m_failure.Record("no transaction to roll back");
-    m_inTransaction = false;
+    EndTransaction();
     if (m_lostInTransaction) {
         m_lostInTransaction = false;
         return S_OK;

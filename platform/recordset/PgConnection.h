@@ -46,9 +46,10 @@ public:
     // Runs one statement (with text parameters, null for NULL); the result,
     // or null with the reason in `failure`. A result the caller must PQclear.
     PGresult* Run(const std::string& sql, const std::vector<const char*>& params, FailureReason& failure);
-    // Inside a transaction, a SELECT is read through a cursor, a batch at a
-    // time: a caller that wants the first row of a long list (the largest
-    // trip number) no longer has the server sort and send the whole table.
+    // Inside a transaction, an ordered SELECT is read through a cursor, a
+    // batch at a time: a caller that wants the first row of a long list (the
+    // largest trip number) no longer has the server sort and send the whole
+    // table.
     // Opens a cursor on `select` and fetches its first `rows` rows, in one
     // round trip; the cursor's name comes back in `cursor`.
     PGresult* OpenCursor(const std::string& select, long rows, std::string& cursor, FailureReason& failure);

@@ -59,13 +59,18 @@ bool ParameterOf(const StoredValue& value, bool integerColumn, std::string& text
 constexpr long kFirstBatch = 128;
 constexpr long kLaterBatch = 2048;
 
-// Only a query can be read through a cursor.
-bool IsSelect(std::string_view sql) {
-    size_t start = sql.find_first_not_of(" \t\r\n");
-    if (start == std::string_view::npos || sql.size() - start <= 6) return false;
-    std::string head(sql.substr(start, 7));
-    for (char& c : head) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-    return head.compare(0, 6, "select") == 0 && std::strchr(" \t\r\n", head[6]);
+// An ordered query is read through a cursor: its caller may want only the
+// first rows (the largest trip number), and the server then reads just
+// those by an index. An unordered one is wanted whole (the rows an update
+// writes, a count) or is a single row, and a cursor would only cost its
+// opening and closing.
+bool ReadsInBatches(std::string_view sql) {
+    const std::vector<PgDialect::Token> tokens = PgDialect::Tokens(sql);
+    if (tokens.empty() || tokens.front().lower != "select") return false;
+    for (size_t i = 1; i + 1 < tokens.size(); ++i) {
+        if (tokens[i].lower == "order" && tokens[i + 1].lower == "by") return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -133,7 +138,7 @@ HRESULT PgRecordset::Open(const VARIANT& source, const VARIANT& connection, long
 }
 
 PGresult* PgRecordset::Read(const std::string& sql) {
-    if (!m_connection->InTransaction() || !IsSelect(sql)) return m_connection->Run(sql, {}, m_failure);
+    if (!m_connection->InTransaction() || !ReadsInBatches(sql)) return m_connection->Run(sql, {}, m_failure);
     m_batch = kFirstBatch;
     return m_connection->OpenCursor(sql, m_batch, m_cursor, m_failure);
 }

@@ -110,7 +110,7 @@ TEST_F(SharedNotebook, ALongListInATransactionIsReadAndWrittenWhole) {
     for (int trip = 0; trip < 2; ++trip) {
         ASSERT_TRUE(loader->BeginTrans());
         EXPECT_EQ(loader->FetchFirstRow(Sql::kLastMgrNo), CString(u"300") + CDataLoader::kFieldEnd);
-        EXPECT_EQ(loader->CountRows(u"select SeqNo from ShoppingList_tbl"), 3000);
+        EXPECT_EQ(loader->CountRows(u"select SeqNo from ShoppingList_tbl order by SeqNo"), 3000);
         EXPECT_TRUE(loader->ExecuteUpdate(trip ? u"UPDATE ShoppingList_tbl SET ShpQty=3 WHERE SeqNo>=1"
                                                : u"UPDATE ShoppingList_tbl SET ShpQty=2 WHERE SeqNo>=1"));
         EXPECT_EQ(loader->FetchFirstRow(u"select SeqNo from ShoppingList_tbl order by SeqNo DESC"),

@@ -1,5 +1,6 @@
 #include "platform/recordset/PgConnection.h"
 
+#include <libpq-events.h>
 #include <libpq-fe.h>
 
 #include "platform/recordset/DatabaseChoice.h"
@@ -26,6 +27,30 @@ struct Origin {
 std::map<std::pair<std::string, std::string>, PgDialect::TableColumns>& KnownColumns() {
     static std::map<std::pair<std::string, std::string>, PgDialect::TableColumns> known;
     return known;
+}
+
+// The statements prepared on one server connection, by their text; libpq
+// keeps them with the connection and deletes them when it is closed.
+using Prepared = std::map<std::string, std::string>;
+
+int KeepPrepared(PGEventId event, void* info, void*) {
+    if (event == PGEVT_CONNDESTROY) {
+        auto* destroyed = static_cast<PGEventConnDestroy*>(info);
+        delete static_cast<Prepared*>(PQinstanceData(destroyed->conn, KeepPrepared));
+    }
+    return 1;
+}
+
+Prepared* PreparedOn(PGconn* link) {
+    auto* prepared = static_cast<Prepared*>(PQinstanceData(link, KeepPrepared));
+    if (prepared) return prepared;
+    if (!PQregisterEventProc(link, KeepPrepared, "cartavel prepared statements", nullptr)) return nullptr;
+    prepared = new Prepared();
+    if (!PQsetInstanceData(link, KeepPrepared, prepared)) {
+        delete prepared;
+        return nullptr;
+    }
+    return prepared;
 }
 
 std::map<std::pair<unsigned, int>, Origin>& Origins() {
@@ -81,6 +106,31 @@ PGresult* PgConnection::Run(const std::string& sql, const std::vector<const char
                            : PQexecParams(link, sql.c_str(), static_cast<int>(params.size()), nullptr, params.data(),
                                           nullptr, nullptr, 0);
     return Checked(link, result, failure);
+}
+
+PGresult* PgConnection::RunPrepared(const std::string& sql, const std::vector<const char*>& params,
+                                    FailureReason& failure) {
+    PGconn* link = Link(failure);
+    if (!link) return nullptr;
+    const std::string* name = PreparedName(link, sql, failure);
+    if (!name) return nullptr;
+    return Checked(link, PQexecPrepared(link, name->c_str(), static_cast<int>(params.size()), params.data(), nullptr,
+                                        nullptr, 0), failure);
+}
+
+const std::string* PgConnection::PreparedName(PGconn* link, const std::string& sql, FailureReason& failure) {
+    Prepared* prepared = PreparedOn(link);
+    if (!prepared) {
+        failure.Record("out of memory");
+        return nullptr;
+    }
+    auto known = prepared->find(sql);
+    if (known != prepared->end()) return &known->second;
+    std::string name = "cartavel_statement_" + std::to_string(prepared->size() + 1);
+    PGresult* result = Checked(link, PQprepare(link, name.c_str(), sql.c_str(), 0, nullptr), failure);
+    if (!result) return nullptr;
+    PQclear(result);
+    return &prepared->emplace(sql, name).first->second;
 }
 
 // Several commands in one text, without parameters; the last one's result.

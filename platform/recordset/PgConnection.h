@@ -46,6 +46,10 @@ public:
     // Runs one statement (with text parameters, null for NULL); the result,
     // or null with the reason in `failure`. A result the caller must PQclear.
     PGresult* Run(const std::string& sql, const std::vector<const char*>& params, FailureReason& failure);
+    // The same for a statement run again and again (a row's write-back):
+    // prepared once per server connection and kept with it, so the server
+    // parses and plans it once.
+    PGresult* RunPrepared(const std::string& sql, const std::vector<const char*>& params, FailureReason& failure);
     // Inside a transaction, an ordered SELECT is read through a cursor, a
     // batch at a time: a caller that wants the first row of a long list (the
     // largest trip number) no longer has the server sort and send the whole
@@ -76,6 +80,7 @@ private:
     PGresult* Checked(PGconn* link, PGresult* result, FailureReason& failure);
     PGresult* RunText(const std::string& sql, FailureReason& failure);
     void EndTransaction();
+    const std::string* PreparedName(PGconn* link, const std::string& sql, FailureReason& failure);
     std::string CursorPrefix() const;
     bool Columns(const std::string& table, PgDialect::TableColumns& columns, FailureReason& failure);
     void DropIfLost();

@@ -245,7 +245,7 @@ HRESULT PgRecordset::WriteBack() {
     Row& row = m_rows[m_row];
     params.push_back(row.ctid.c_str());
     sql = "UPDATE " + table + " SET " + sql + " WHERE ctid=$" + std::to_string(params.size()) + "::tid RETURNING ctid";
-    PGresult* result = m_connection->Run(sql, params, m_failure);
+    PGresult* result = m_connection->RunPrepared(sql, params, m_failure);
     if (!result) return E_FAIL;
     bool found = PQntuples(result) == 1;
     if (found) row.ctid = PQgetvalue(result, 0, 0);

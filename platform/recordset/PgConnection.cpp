@@ -1,5 +1,6 @@
 #include "platform/recordset/PgConnection.h"
 
+#include <libpq-events.h>
 #include <libpq-fe.h>
 
 #include "platform/recordset/DatabaseChoice.h"
@@ -10,9 +11,10 @@ namespace {
 
 // The lock that stands for the whole notebook while a program writes to it;
 // a number of our own within the database's advisory locks.
-constexpr const char* kTakeNotebook = "SELECT pg_advisory_xact_lock(7303615624761451)";
-// How long a transaction waits for another program's, as on the file.
-constexpr const char* kWaitLimit = "SET LOCAL lock_timeout = '2s'";
+// A transaction starts by taking it, waiting as long as on the file for
+// another program's; the three commands go in one round trip.
+constexpr const char* kBeginHoldingNotebook =
+    "BEGIN;SET LOCAL lock_timeout = '2s';SELECT pg_advisory_xact_lock(7303615624761451)";
 
 struct Origin {
     std::string table;
@@ -25,6 +27,30 @@ struct Origin {
 std::map<std::pair<std::string, std::string>, PgDialect::TableColumns>& KnownColumns() {
     static std::map<std::pair<std::string, std::string>, PgDialect::TableColumns> known;
     return known;
+}
+
+// The statements prepared on one server connection, by their text; libpq
+// keeps them with the connection and deletes them when it is closed.
+using Prepared = std::map<std::string, std::string>;
+
+int KeepPrepared(PGEventId event, void* info, void*) {
+    if (event == PGEVT_CONNDESTROY) {
+        auto* destroyed = static_cast<PGEventConnDestroy*>(info);
+        delete static_cast<Prepared*>(PQinstanceData(destroyed->conn, KeepPrepared));
+    }
+    return 1;
+}
+
+Prepared* PreparedOn(PGconn* link) {
+    auto* prepared = static_cast<Prepared*>(PQinstanceData(link, KeepPrepared));
+    if (prepared) return prepared;
+    if (!PQregisterEventProc(link, KeepPrepared, "cartavel prepared statements", nullptr)) return nullptr;
+    prepared = new Prepared();
+    if (!PQsetInstanceData(link, KeepPrepared, prepared)) {
+        delete prepared;
+        return nullptr;
+    }
+    return prepared;
 }
 
 std::map<std::pair<unsigned, int>, Origin>& Origins() {
@@ -79,6 +105,42 @@ PGresult* PgConnection::Run(const std::string& sql, const std::vector<const char
                            ? PQexecParams(link, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0)
                            : PQexecParams(link, sql.c_str(), static_cast<int>(params.size()), nullptr, params.data(),
                                           nullptr, nullptr, 0);
+    return Checked(link, result, failure);
+}
+
+PGresult* PgConnection::RunPrepared(const std::string& sql, const std::vector<const char*>& params,
+                                    FailureReason& failure) {
+    PGconn* link = Link(failure);
+    if (!link) return nullptr;
+    const std::string* name = PreparedName(link, sql, failure);
+    if (!name) return nullptr;
+    return Checked(link, PQexecPrepared(link, name->c_str(), static_cast<int>(params.size()), params.data(), nullptr,
+                                        nullptr, 0), failure);
+}
+
+const std::string* PgConnection::PreparedName(PGconn* link, const std::string& sql, FailureReason& failure) {
+    Prepared* prepared = PreparedOn(link);
+    if (!prepared) {
+        failure.Record("out of memory");
+        return nullptr;
+    }
+    auto known = prepared->find(sql);
+    if (known != prepared->end()) return &known->second;
+    std::string name = "cartavel_statement_" + std::to_string(prepared->size() + 1);
+    PGresult* result = Checked(link, PQprepare(link, name.c_str(), sql.c_str(), 0, nullptr), failure);
+    if (!result) return nullptr;
+    PQclear(result);
+    return &prepared->emplace(sql, name).first->second;
+}
+
+// Several commands in one text, without parameters; the last one's result.
+PGresult* PgConnection::RunText(const std::string& sql, FailureReason& failure) {
+    PGconn* link = Link(failure);
+    if (!link) return nullptr;
+    return Checked(link, PQexec(link, sql.c_str()), failure);
+}
+
+PGresult* PgConnection::Checked(PGconn* link, PGresult* result, FailureReason& failure) {
     ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
     // The reason in one line, as SQLite gives it: the server's own message,
@@ -92,6 +154,35 @@ PGresult* PgConnection::Run(const std::string& sql, const std::vector<const char
     return nullptr;
 }
 
+PGresult* PgConnection::OpenCursor(const std::string& select, long rows, std::string& cursor, FailureReason& failure) {
+    cursor = CursorPrefix() + std::to_string(++m_cursors);
+    // The cursors done with are closed in the same round trip.
+    std::string text = std::move(m_toClose);
+    m_toClose.clear();
+    text += "DECLARE " + cursor + " NO SCROLL CURSOR FOR " + select + ";FETCH " + std::to_string(rows) + " FROM " + cursor;
+    return RunText(text, failure);
+}
+
+PGresult* PgConnection::Fetch(const std::string& cursor, long rows, FailureReason& failure) {
+    return Run("FETCH " + std::to_string(rows) + " FROM " + cursor, {}, failure);
+}
+
+// A cursor is named after its transaction: one left from an earlier
+// transaction is gone already, and closing it would fail the next opening.
+std::string PgConnection::CursorPrefix() const {
+    return "cartavel_rows_" + std::to_string(m_transactions) + "_";
+}
+
+void PgConnection::Done(const std::string& cursor) {
+    if (InTransaction() && cursor.rfind(CursorPrefix(), 0) == 0) m_toClose += "CLOSE " + cursor + ";";
+}
+
+// The server closes a transaction's cursors with it.
+void PgConnection::EndTransaction() {
+    m_inTransaction = false;
+    m_toClose.clear();
+}
+
 HRESULT PgConnection::Command(const char* sql) {
     m_failure.Clear();
     PGresult* result = Run(sql, {}, m_failure);
@@ -103,14 +194,21 @@ HRESULT PgConnection::Command(const char* sql) {
 HRESULT PgConnection::BeginTrans(long* pLevel) {
     if (pLevel) *pLevel = 0;
     if (m_inTransaction) return m_failure.Record("a transaction is open already");
-    HRESULT hr = Command("BEGIN");
-    if (FAILED(hr)) return hr;
-    m_inTransaction = true;
-    if (FAILED(Command(kWaitLimit)) || FAILED(Command(kTakeNotebook))) {
+    m_failure.Clear();
+    m_toClose.clear();
+    ++m_transactions;
+    PGresult* result = RunText(kBeginHoldingNotebook, m_failure);
+    if (!result) {
+        // The lock not taken in time leaves a failed transaction behind.
         std::string why = m_failure.Text();
-        RollbackTrans();
+        if (m_link && PQtransactionStatus(m_link) != PQTRANS_IDLE) {
+            m_inTransaction = true;
+            RollbackTrans();
+        }
         return m_failure.Record(why);
     }
+    PQclear(result);
+    m_inTransaction = true;
     if (pLevel) *pLevel = 1;
     return S_OK;
 }
@@ -120,13 +218,13 @@ HRESULT PgConnection::CommitTrans() {
     if (m_lostInTransaction) return m_failure.Record("the connection was lost: nothing of the transaction was kept");
     HRESULT hr = Command("COMMIT");
     // A commit the server refused has ended the transaction all the same.
-    if (SUCCEEDED(hr) || (m_link && PQtransactionStatus(m_link) == PQTRANS_IDLE)) m_inTransaction = false;
+    if (SUCCEEDED(hr) || (m_link && PQtransactionStatus(m_link) == PQTRANS_IDLE)) EndTransaction();
     return hr;
 }
 
 HRESULT PgConnection::RollbackTrans() {
     if (!m_inTransaction) return m_failure.Record("no transaction to roll back");
-    m_inTransaction = false;
+    EndTransaction();
     if (m_lostInTransaction) {
         m_lostInTransaction = false;
         return S_OK;

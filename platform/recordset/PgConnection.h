@@ -46,6 +46,22 @@ public:
     // Runs one statement (with text parameters, null for NULL); the result,
     // or null with the reason in `failure`. A result the caller must PQclear.
     PGresult* Run(const std::string& sql, const std::vector<const char*>& params, FailureReason& failure);
+    // The same for a statement run again and again (a row's write-back):
+    // prepared once per server connection and kept with it, so the server
+    // parses and plans it once.
+    PGresult* RunPrepared(const std::string& sql, const std::vector<const char*>& params, FailureReason& failure);
+    // Inside a transaction, an ordered SELECT is read through a cursor, a
+    // batch at a time: a caller that wants the first row of a long list (the
+    // largest trip number) no longer has the server sort and send the whole
+    // table.
+    // Opens a cursor on `select` and fetches its first `rows` rows, in one
+    // round trip; the cursor's name comes back in `cursor`.
+    PGresult* OpenCursor(const std::string& select, long rows, std::string& cursor, FailureReason& failure);
+    PGresult* Fetch(const std::string& cursor, long rows, FailureReason& failure);
+    // A cursor read to its end or no longer wanted; closed with the next
+    // cursor's opening, or by the end of the transaction.
+    void Done(const std::string& cursor);
+    bool InTransaction() const { return m_inTransaction && !m_lostInTransaction; }
     // The statement as PostgreSQL should read it (PgDialect).
     bool Translate(std::string_view sql, std::string& out, FailureReason& failure);
     // The quoted name of a result column's table and of the column, for
@@ -61,11 +77,19 @@ private:
 
     PGconn* Link(FailureReason& failure);
     HRESULT Command(const char* sql);
+    PGresult* Checked(PGconn* link, PGresult* result, FailureReason& failure);
+    PGresult* RunText(const std::string& sql, FailureReason& failure);
+    void EndTransaction();
+    const std::string* PreparedName(PGconn* link, const std::string& sql, FailureReason& failure);
+    std::string CursorPrefix() const;
     bool Columns(const std::string& table, PgDialect::TableColumns& columns, FailureReason& failure);
     void DropIfLost();
 
     PGconn* m_link = nullptr;
     bool m_inTransaction = false;
     bool m_lostInTransaction = false;
+    unsigned m_transactions = 0;
+    unsigned m_cursors = 0;
+    std::string m_toClose;
     FailureReason m_failure;
 };

@@ -2,20 +2,29 @@
 
 #include <libpq-fe.h>
 
+#include <vector>
+
 #include "platform/recordset/DatabaseChoice.h"
 
 namespace {
 
-PGconn*& Idle() {
-    static PGconn* idle = nullptr;
-    return idle;
-}
+// A screen keeps its list's loader open while another loader saves, and the
+// payment reads and writes through several: with one idle connection only,
+// every such save closed a connection and the next reload opened a new one,
+// paying the authentication and a server process with cold catalogue caches.
+// A few are kept, which is more than a screen ever holds at once.
+constexpr size_t kMostIdle = 4;
 
-// The connection text the idle connection was made with: a test or the
-// window may choose another notebook meanwhile.
-std::string& IdleFor() {
-    static std::string text;
-    return text;
+struct IdleLink {
+    PGconn* link;
+    // The connection text it was made with: a test or the window may choose
+    // another notebook meanwhile.
+    std::string connection;
+};
+
+std::vector<IdleLink>& Idle() {
+    static std::vector<IdleLink> idle;
+    return idle;
 }
 
 std::string OneLine(std::string text) {
@@ -49,29 +58,31 @@ PGconn* PgLink::Connect(const std::string& connection, std::string& error) {
 }
 
 PGconn* PgLink::Take(FailureReason& failure) {
-    PGconn* link = Idle();
-    Idle() = nullptr;
-    if (link && PQstatus(link) == CONNECTION_OK && IdleFor() == DatabaseChoice::Connection()) return link;
-    if (link) PQfinish(link);
+    const std::string& wanted = DatabaseChoice::Connection();
+    while (!Idle().empty()) {
+        IdleLink last = std::move(Idle().back());
+        Idle().pop_back();
+        if (PQstatus(last.link) == CONNECTION_OK && last.connection == wanted) return last.link;
+        PQfinish(last.link);
+    }
     std::string error;
-    link = Connect(DatabaseChoice::Connection(), error);
+    PGconn* link = Connect(wanted, error);
     if (!link) failure.Record(error);
     return link;
 }
 
 void PgLink::Give(PGconn* link) {
     if (!link) return;
-    if (PQstatus(link) != CONNECTION_OK || PQtransactionStatus(link) != PQTRANS_IDLE || Idle()) {
+    if (PQstatus(link) != CONNECTION_OK || PQtransactionStatus(link) != PQTRANS_IDLE || Idle().size() >= kMostIdle) {
         PQfinish(link);
         return;
     }
-    Idle() = link;
-    IdleFor() = DatabaseChoice::Connection();
+    Idle().push_back({link, DatabaseChoice::Connection()});
 }
 
 void PgLink::CloseIdle() {
-    if (Idle()) PQfinish(Idle());
-    Idle() = nullptr;
+    for (IdleLink& idle : Idle()) PQfinish(idle.link);
+    Idle().clear();
 }
 
 std::string PgLink::Message(PGconn* link) {

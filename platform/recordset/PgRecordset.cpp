@@ -54,6 +54,25 @@ bool ParameterOf(const StoredValue& value, bool integerColumn, std::string& text
     return false;
 }
 
+// The rows of a cursor's first fetch: as many as a payment's list, so that
+// its reads take one round trip; later batches are larger.
+constexpr long kFirstBatch = 128;
+constexpr long kLaterBatch = 2048;
+
+// An ordered query is read through a cursor: its caller may want only the
+// first rows (the largest trip number), and the server then reads just
+// those by an index. An unordered one is wanted whole (the rows an update
+// writes, a count) or is a single row, and a cursor would only cost its
+// opening and closing.
+bool ReadsInBatches(std::string_view sql) {
+    const std::vector<PgDialect::Token> tokens = PgDialect::Tokens(sql);
+    if (tokens.empty() || tokens.front().lower != "select") return false;
+    for (size_t i = 1; i + 1 < tokens.size(); ++i) {
+        if (tokens[i].lower == "order" && tokens[i + 1].lower == "by") return true;
+    }
+    return false;
+}
+
 } // namespace
 
 PgRecordset::PgRecordset() : FieldSource(static_cast<IUnknown&>(*this)) {}
@@ -107,16 +126,45 @@ HRESULT PgRecordset::Open(const VARIANT& source, const VARIANT& connection, long
     // A ctid at the head of the list would shift "order by 2" to another
     // column: such rows are read only, as on the device's file.
     bool withCtid = !PgDialect::PlainTable(sql).empty() && !SqlText::RefersByPosition(text);
-    PGresult* result = m_connection->Run(withCtid ? PgDialect::WithCtid(sql) : sql, {}, m_failure);
+    m_writable = withCtid;
+    PGresult* result = Read(withCtid ? PgDialect::WithCtid(sql) : sql);
     if (!result) return E_FAIL;
-    TakeResult(result, withCtid, statements.front());
+    TakeColumns(result, statements.front());
+    TakeRows(result);
     PQclear(result);
+    m_open = true;
     MatchFieldObjects();
     return S_OK;
 }
 
-void PgRecordset::TakeResult(PGresult* result, bool withCtid, const std::string& statement) {
-    int first = withCtid ? 1 : 0;
+PGresult* PgRecordset::Read(const std::string& sql) {
+    if (!m_connection->InTransaction() || !ReadsInBatches(sql)) return m_connection->Run(sql, {}, m_failure);
+    m_batch = kFirstBatch;
+    return m_connection->OpenCursor(sql, m_batch, m_cursor, m_failure);
+}
+
+// The next batch, when the last one is used up and the cursor has more.
+HRESULT PgRecordset::FetchMore() {
+    if (m_cursor.empty() || m_row < m_rows.size()) return S_OK;
+    m_batch = kLaterBatch;
+    PGresult* result = m_connection->Fetch(m_cursor, m_batch, m_failure);
+    if (!result) {
+        m_cursor.clear();
+        return E_FAIL;
+    }
+    TakeRows(result);
+    PQclear(result);
+    return S_OK;
+}
+
+void PgRecordset::EndCursor() {
+    if (m_cursor.empty()) return;
+    m_connection->Done(m_cursor);
+    m_cursor.clear();
+}
+
+void PgRecordset::TakeColumns(PGresult* result, const std::string& statement) {
+    int first = m_writable ? 1 : 0;
     m_columns.clear();
     for (int c = first; c < PQnfields(result); ++c) {
         Column column;
@@ -131,11 +179,15 @@ void PgRecordset::TakeResult(PGresult* result, bool withCtid, const std::string&
         column.tableColumn = PQftablecol(result, c);
         m_columns.push_back(std::move(column));
     }
+}
+
+void PgRecordset::TakeRows(PGresult* result) {
+    int first = m_writable ? 1 : 0;
     m_rows.clear();
     m_rows.reserve(PQntuples(result));
     for (int r = 0; r < PQntuples(result); ++r) {
         Row row;
-        if (withCtid) row.ctid = PQgetvalue(result, r, 0);
+        if (m_writable) row.ctid = PQgetvalue(result, r, 0);
         for (int c = first; c < PQnfields(result); ++c) {
             row.values.push_back(PQgetisnull(result, r, c)
                                      ? StoredValue{}
@@ -144,8 +196,8 @@ void PgRecordset::TakeResult(PGresult* result, bool withCtid, const std::string&
         m_rows.push_back(std::move(row));
     }
     m_row = 0;
-    m_open = true;
-    m_writable = withCtid;
+    // A short batch is the last.
+    if (!m_cursor.empty() && static_cast<long>(m_rows.size()) < m_batch) EndCursor();
 }
 
 HRESULT PgRecordset::ReadValue(int column, VARIANT* out) {
@@ -193,7 +245,7 @@ HRESULT PgRecordset::WriteBack() {
     Row& row = m_rows[m_row];
     params.push_back(row.ctid.c_str());
     sql = "UPDATE " + table + " SET " + sql + " WHERE ctid=$" + std::to_string(params.size()) + "::tid RETURNING ctid";
-    PGresult* result = m_connection->Run(sql, params, m_failure);
+    PGresult* result = m_connection->RunPrepared(sql, params, m_failure);
     if (!result) return E_FAIL;
     bool found = PQntuples(result) == 1;
     if (found) row.ctid = PQgetvalue(result, 0, 0);
@@ -224,7 +276,10 @@ HRESULT PgRecordset::MoveNext() {
     if (!OnRow()) return Fail("no row to leave");
     HRESULT written = WriteBack();
     ++m_row;
-    return written;
+    // A batch that cannot be read fails the move: the rows after it must
+    // not pass for the end of the list.
+    HRESULT fetched = FetchMore();
+    return FAILED(written) ? written : fetched;
 }
 
 HRESULT PgRecordset::CancelUpdate() {
@@ -234,6 +289,7 @@ HRESULT PgRecordset::CancelUpdate() {
 
 HRESULT PgRecordset::Close() {
     HRESULT written = WriteBack();
+    EndCursor();
     m_open = false;
     m_writable = false;
     m_rows.clear();

@@ -5,7 +5,8 @@
 // VT_NULL), field writes stored when the cursor leaves the row.
 //
 // The statement passes through PgDialect first, so that it means what it
-// means on the SQLite file. A SELECT's rows are read whole into memory. When
+// means on the SQLite file. A SELECT's rows are read whole into memory, or,
+// inside a transaction, a batch at a time through a cursor. When
 // it reads one table plainly, each row's ctid comes along (a hidden first
 // column), and a row's changed fields are written back in one UPDATE by that
 // ctid; a row that another program changed or removed meanwhile is not
@@ -57,7 +58,11 @@ private:
     ~PgRecordset() override;
 
     HRESULT Connect(const VARIANT& connection);
-    void TakeResult(struct pg_result* result, bool withCtid, const std::string& statement);
+    struct pg_result* Read(const std::string& sql);
+    HRESULT FetchMore();
+    void EndCursor();
+    void TakeColumns(struct pg_result* result, const std::string& statement);
+    void TakeRows(struct pg_result* result);
     HRESULT WriteBack();
     bool OnRow() const { return m_open && m_row < m_rows.size(); }
     std::u16string_view NameOf(int column) const override { return m_columns[column].name; }
@@ -71,5 +76,9 @@ private:
     std::vector<Column> m_columns;
     std::vector<Row> m_rows;
     size_t m_row = 0;
+    // The cursor the rows come through, inside a transaction; empty once
+    // every row has come.
+    std::string m_cursor;
+    long m_batch = 0;
     std::vector<std::pair<int, StoredValue>> m_pending;
 };

@@ -97,6 +97,31 @@ TEST_F(SharedNotebook, AConnectionLostInATransactionKeepsNothingAndTheNextOneWor
     PQfinish(other);
 }
 
+// Inside a transaction a list comes a batch at a time: every row of a list
+// longer than a batch is read and written back, a first row taken alone
+// leaves nothing that hinders the next read, and the loader's next
+// transaction reads as well.
+TEST_F(SharedNotebook, ALongListInATransactionIsReadAndWrittenWhole) {
+    PGconn* other = Other();
+    ASSERT_TRUE(Exec(other, "insert into ShoppingList_tbl (SeqNo, ProdName, ShpQty, MgrNo, PayYN) "
+                            "select g, 'p' || g, 1, g / 10, 'Y' from generate_series(1, 3000) g"));
+    PQfinish(other);
+    auto loader = Loader();
+    for (int trip = 0; trip < 2; ++trip) {
+        ASSERT_TRUE(loader->BeginTrans());
+        EXPECT_EQ(loader->FetchFirstRow(Sql::kLastMgrNo), CString(u"300") + CDataLoader::kFieldEnd);
+        EXPECT_EQ(loader->CountRows(u"select SeqNo from ShoppingList_tbl order by SeqNo"), 3000);
+        EXPECT_TRUE(loader->ExecuteUpdate(trip ? u"UPDATE ShoppingList_tbl SET ShpQty=3 WHERE SeqNo>=1"
+                                               : u"UPDATE ShoppingList_tbl SET ShpQty=2 WHERE SeqNo>=1"));
+        EXPECT_EQ(loader->FetchFirstRow(u"select SeqNo from ShoppingList_tbl order by SeqNo DESC"),
+                  CString(u"3000") + CDataLoader::kFieldEnd);
+        EXPECT_FALSE(loader->LastFailed());
+        ASSERT_TRUE(loader->CommitTrans());
+        EXPECT_EQ(Rows("select count(*), min(ShpQty), max(ShpQty) from ShoppingList_tbl"),
+                  trip ? "3000|3|3\n" : "3000|2|2\n");
+    }
+}
+
 TEST_F(SharedNotebook, InstallationLeavesAnInstalledOrForeignDatabaseAsItIs) {
     const char* url = std::getenv("CARTAVEL_TEST_DATABASE");
     Sql("insert into Unit_tbl values ('개')");

@@ -69,6 +69,7 @@ TEST_F(CompanionScreen, PanelFollowsAPricingAndASaveAndHidesFromTheViewMenu) {
         EXPECT_EQ(Cell("budget", 0, 2), QStringLiteral("1800"));
         EXPECT_EQ(Cell("budget", 0, 3), QStringLiteral("2400"));
         EXPECT_EQ(Cell("budget", 0, 5), QStringLiteral("예산의 80%를 넘었습니다"));
+        EXPECT_EQ(Named<QLabel>("budget-warnings")->text(), Cell("budget", 0, 0) + QStringLiteral(": 예산의 80%를 넘었습니다"));
         EXPECT_EQ(Named<QTableWidget>("budget")->item(0, 0)->background().color(), QColor(0xF8, 0xD0, 0x70));
         // The basket page reads the plan when it is shown.
         Named<QTabWidget>("companion-tabs")->setCurrentIndex(1);

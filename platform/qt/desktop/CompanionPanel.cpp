@@ -167,8 +167,12 @@ QWidget* CompanionPanel::BudgetPage() {
     entry->addWidget(m_budgetAmount, 1);
     entry->addWidget(set);
     m_budgetSaid = Label(page, "budget-said");
+    // The warnings again in words under the table, where a narrow panel
+    // does not scroll them out of sight as it does the table's last column.
+    m_budgetWarnings = Label(page, "budget-warnings");
     layout->addLayout(month);
     layout->addWidget(m_budget, 1);
+    layout->addWidget(m_budgetWarnings);
     layout->addLayout(entry);
     layout->addWidget(m_budgetSaid);
     return page;
@@ -255,6 +259,7 @@ void CompanionPanel::DrawBudget() {
     std::vector<MonthBudget::Line> lines = budget.Lines();
     lines.push_back(budget.Whole());
     m_budget->setRowCount(static_cast<int>(lines.size()));
+    QStringList warnings;
     for (size_t i = 0; i < lines.size(); ++i) {
         const MonthBudget::Line& line = lines[i];
         bool whole = i + 1 == lines.size();
@@ -263,7 +268,9 @@ void CompanionPanel::DrawBudget() {
             {whole ? QStringLiteral("한 달 전체") : Q(line.category), hasBudget ? Won(line.budget) : QString(), Won(line.paid),
              Won(line.priced), hasBudget ? Won(line.Left()) : QString(), Q(line.Note())},
             ColourOf(line.level));
+        if (!line.Note().IsEmpty()) warnings << m_budget->item(static_cast<int>(i), 0)->text() + QStringLiteral(": ") + Q(line.Note());
     }
+    m_budgetWarnings->setText(warnings.join(QLatin1Char('\n')));
     if (m_budgetCategory->count() == 0) m_budgetCategory->addItem(QStringLiteral("한 달 전체"));
     for (const MonthBudget::Line& line : budget.Lines()) {
         if (m_budgetCategory->findText(Q(line.category)) < 0) m_budgetCategory->addItem(Q(line.category));

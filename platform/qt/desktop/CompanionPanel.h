@@ -55,6 +55,7 @@ private:
     QComboBox* m_budgetCategory = nullptr;
     QLineEdit* m_budgetAmount = nullptr;
     QLabel* m_budgetSaid = nullptr;
+    QLabel* m_budgetWarnings = nullptr;
     QTableWidget* m_trips = nullptr;
     QLabel* m_tripsSaid = nullptr;
     QLabel* m_problem = nullptr;

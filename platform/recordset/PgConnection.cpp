@@ -9,12 +9,12 @@
 
 namespace {
 
-// The lock that stands for the whole notebook while a program writes to it;
-// a number of our own within the database's advisory locks.
-// A transaction starts by taking it, waiting as long as on the file for
-// another program's; the three commands go in one round trip.
-constexpr const char* kBeginHoldingNotebook =
-    "BEGIN;SET LOCAL lock_timeout = '2s';SELECT pg_advisory_xact_lock(7303615624761451)";
+// A transaction starts by taking the notebook's lock, waiting as long as on
+// the file for another program's; the three commands go in one round trip.
+const std::string& BeginHoldingNotebook() {
+    static const std::string sql = std::string("BEGIN;SET LOCAL lock_timeout = '2s';") + PgConnection::kTakeNotebook;
+    return sql;
+}
 
 struct Origin {
     std::string table;
@@ -197,7 +197,7 @@ HRESULT PgConnection::BeginTrans(long* pLevel) {
     m_failure.Clear();
     m_toClose.clear();
     ++m_transactions;
-    PGresult* result = RunText(kBeginHoldingNotebook, m_failure);
+    PGresult* result = RunText(BeginHoldingNotebook(), m_failure);
     if (!result) {
         // The lock not taken in time leaves a failed transaction behind.
         std::string why = m_failure.Text();

@@ -31,6 +31,11 @@ typedef struct pg_result PGresult;
 
 class PgConnection : public ComObject<IConnection, IID_IConnection> {
 public:
+    // The lock that stands for the whole notebook while a program writes to
+    // it: a number of our own within the database's advisory locks. Every
+    // writer takes this one (the installer and the desk's jobs too).
+    static constexpr const char* kTakeNotebook = "SELECT pg_advisory_xact_lock(7303615624761451)";
+
     static HRESULT Create(REFIID riid, void** ppv);
     // A connection of its own, for a recordset opened with a device path.
     static PgConnection* ForNotebook();

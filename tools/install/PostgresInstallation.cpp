@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/recordset/PgConnection.h"
 #include "tools/install/DatabaseLayout.h"
 #include "tools/install/PaidIndexes.h"
 
@@ -31,7 +32,7 @@ const char* const kSchema =
 #undef TEXT_C
 
 // Two installations at once: the second waits, then finds the tables.
-const char* const kTakeNotebook = "SELECT pg_advisory_xact_lock(7303615624761451)";
+const char* const kTakeNotebook = PgConnection::kTakeNotebook;
 
 // table (lower case) -> columns (lower case, whether integer), in order.
 using Layout = std::map<std::string, std::vector<std::pair<std::string, bool>>>;

@@ -93,7 +93,7 @@ TEST_F(DeskWindowScreen, MenusInKoreanOfferRestoreAndImportOnlyOnTheMainMenu) {
     EXPECT_EQ(titles.join(';'), QStringLiteral("파일(&F);보기(&V);보고서(&R);도움말(&H)"));
     EXPECT_EQ(Entries(Menu(0)), QStringLiteral("공유 노트에 연결…(&S);|;지금 백업(&B);백업에서 복원…(&R);|;내보내기(&E)[구매 내역 CSV…(&C);노트 전체 JSON…(&J)];"
                                                "가져오기(&I)[품목 CSV…(&C);노트 전체 JSON…(&J)];|;끝내기(&X)"));
-    EXPECT_EQ(Entries(Menu(1)), QStringLiteral("확대(&I)\tCtrl++;축소(&O)\tCtrl+-;원래 크기(&N)\tCtrl+0;|;쇼핑 도우미(&S)"));
+    EXPECT_EQ(Entries(Menu(1)), QStringLiteral("확대(&I)\tCtrl++;축소(&O)\tCtrl+-;원래 크기(&N)\tCtrl+0;|;쇼핑 도우미(&S);기기 화면과 쇼핑 도우미 오가기(&M)\tF6"));
     EXPECT_EQ(Entries(Menu(2)), QStringLiteral("차트 보기(&C)"));
     EXPECT_EQ(Entries(Menu(3)), QStringLiteral("Cartavel 정보(&A)"));
     EXPECT_EQ(Action("quit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -208,6 +208,29 @@ TEST_F(DeskWindowScreen, OnAFirstRunThePanelReadsTheNotebookStartUpMade) {
     StartupDatabase::Prepare(device.Root());
     desk->NotebookPrepared();
     EXPECT_EQ(problem->text(), QString());
+}
+
+// Tab stays among the device screen's controls; F6 takes the keys across
+// to the panel and back to the device screen's control that had them.
+TEST_F(DeskWindowScreen, F6TakesTheKeysAcrossBetweenTheScreenAndThePanel) {
+    desk->activateWindow();
+    QApplication::setActiveWindow(desk.get());
+    QWidget* tabs = desk->findChild<QWidget*>(QStringLiteral("companion-tabs"));
+    auto onPanel = [&] {
+        QWidget* focused = QApplication::focusWidget();
+        return focused && (focused == tabs || tabs->isAncestorOf(focused));
+    };
+    auto press = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6); };
+    tabs->setFocus();
+    ASSERT_TRUE(onPanel());
+    press();
+    QWidget* onScreen = QApplication::focusWidget();
+    ASSERT_NE(onScreen, nullptr);
+    EXPECT_TRUE(onScreen == &m_screen.Screen() || m_screen.Screen().isAncestorOf(onScreen));
+    press();
+    EXPECT_TRUE(onPanel());
+    press();
+    EXPECT_EQ(QApplication::focusWidget(), onScreen);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
@@ -147,6 +148,26 @@ void DeskWindow::AddViewMenu() {
     companion->setCheckable(true);
     companion->setChecked(true);
     connect(companion, &QAction::toggled, this, [this](bool shown) { m_companion->setVisible(shown); });
+    // The device screen keeps Tab among its own controls, as the device
+    // did; F6 takes the keys over to the panel and back.
+    // A shortcut of the window's own, as the zoom keys are the screen's: the
+    // menu's entry shows the key beside it.
+    QAction* across = view->addAction(QStringLiteral("기기 화면과 쇼핑 도우미 오가기(&M)\tF6"), this, [this] { MoveFocusAcross(); });
+    across->setObjectName("focus-across");
+    auto* keys = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(keys, &QShortcut::activated, this, [this] { MoveFocusAcross(); });
+}
+
+void DeskWindow::MoveFocusAcross() {
+    QWidget* focused = QApplication::focusWidget();
+    bool onPanel = focused && m_companion->isAncestorOf(focused);
+    if (onPanel || !m_companion->isVisible()) {
+        if (m_screenFocus && m_screen.isAncestorOf(m_screenFocus)) m_screenFocus->setFocus(Qt::ShortcutFocusReason);
+        else m_screen.setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    m_screenFocus = focused && m_screen.isAncestorOf(focused) ? focused : nullptr;
+    m_companion->findChild<QWidget*>(QStringLiteral("companion-tabs"))->setFocus(Qt::ShortcutFocusReason);
 }
 
 void DeskWindow::AddReportsMenu() {

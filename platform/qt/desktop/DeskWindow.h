@@ -9,6 +9,7 @@
 // remembered with the window's settings, its password never.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -65,12 +66,15 @@ private:
     // The shared notebook remembered, unless the command line chose one.
     void UseRememberedNotebook();
     void ShowNotebook();
+    void MoveFocusAcross();
     bool RefusedOnShared(const QString& job);
     void About();
     void Tell(const QString& text);
     void Refuse(const QString& text);
 
     DeviceScreen& m_screen;
+    // The device screen's control that had the keys when they went to the panel.
+    QPointer<QWidget> m_screenFocus;
     std::filesystem::path m_root;
     std::unique_ptr<BackupRunner> m_backups;
     bool m_automatic;
